@@ -1,0 +1,3 @@
+#include "TempDir.h"
+
+TempDir::TempDir() : Dir(QDir::tempPath() + QStringLiteral("/zentoria-test-XXXXXX")) {}
