@@ -46,29 +46,34 @@ PlanRec WorkedExample(TColor trainColor) {
     return plan;
 }
 
-PlanRec LargestPlan() {
-    PlanRec plan;
-    {
-        plan = PlanWithStations(
-            {30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30}, 0, 24,
-            9);
+PlanRec GeneratedPlan(int stations, int tracks, int trains, int points, int zoom) {
+    PlanRec plan = PlanWithStations({}, 0, 24, zoom);
+    plan.StationCount = stations;
+    for (int k = 1; k <= stations; ++k) {
+        PlanBhf& st = plan.Stations[k];
+        st.InUse = true;
+        st.Name = QStringLiteral("Station %1").arg(k);
+        st.Abbrev = QStringLiteral("S%1").arg(k);
+        st.TrackCount = tracks;
+        for (int j = 1; j <= tracks; ++j)
+            st.Tracks[j].Designation = QString::number(j);
     }
-    plan.PlanDescription = QStringLiteral("Größter Fahrplan");
-    for (int slot = 1; slot <= MaxTrains; ++slot) {
+    plan.PlanDescription = QStringLiteral("Erzeugter Fahrplan");
+    for (int slot = 1; slot <= trains; ++slot) {
         PlanZug& z = plan.Trains[slot];
         z.InUse = true;
         z.Number = slot;
         z.Name = QStringLiteral("Zug #%1").arg(slot);
         z.Color = ColorTableEntry(slot % TrainColorItems);
-        z.PointCount = MaxPoints;
-        int station = (slot - 1) % MaxStations + 1;
-        int step = station == MaxStations ? -1 : 1;
-        int track = (slot - 1) % MaxTracks + 1;
+        z.PointCount = points;
+        int station = (slot - 1) % stations + 1;
+        int step = station == stations ? -1 : 1;
+        const int track = (slot - 1) % tracks + 1;
         int minute = (slot * 3) % 150;
         z.Points[1] = PlanCnt{ModusDeparture, 0, station, track, MinutesToTime(minute), {}, {}};
-        for (int p = 2; p <= MaxPoints; p += 2) {
+        for (int p = 2; p <= points; p += 2) {
             // A 20-minute run to the next station, then a 5-minute stop.
-            if (station + step < 1 || station + step > MaxStations)
+            if (station + step < 1 || station + step > stations)
                 step = -step;
             station += step;
             minute += 20;
@@ -79,7 +84,7 @@ PlanRec LargestPlan() {
                                   MinutesToTime(minute),
                                   {},
                                   {}};
-            if (p + 1 <= MaxPoints) {
+            if (p + 1 <= points) {
                 minute += 5;
                 z.Points[p + 1] = PlanCnt{ModusStopDeparture,
                                           z.Points[p].Richtung,
@@ -91,8 +96,12 @@ PlanRec LargestPlan() {
             }
         }
     }
-    plan.TrainCount = MaxTrains;
+    plan.TrainCount = trains;
     return plan;
+}
+
+PlanRec LargestPlan() {
+    return GeneratedPlan(MaxStations, MaxTracks, MaxTrains, MaxPoints, 9);
 }
 
 namespace {

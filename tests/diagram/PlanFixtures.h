@@ -24,6 +24,11 @@ int AddRun(PlanRec& plan, TColor color, int s1, int g1, int h1, int m1, int s2, 
 // station 2 with 3, one train from 1/1 at 06:10 to 2/2 at 06:40.
 PlanRec WorkedExample(TColor trainColor);
 
+// Stations of equal track counts and trains that shuttle along the line,
+// 0 to 24 h: every train starts at its own station and time and runs 20
+// minutes to the next station, stopping 5 minutes there.
+PlanRec GeneratedPlan(int stations, int tracks, int trains, int points, int zoom);
+
 // The largest plan: 20 stations × 30 tracks, 50 trains × 100 points,
 // 0 to 24 h at zoom 9.
 PlanRec LargestPlan();
