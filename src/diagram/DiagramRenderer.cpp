@@ -153,7 +153,9 @@ void DrawStations(PlanRec& plan, const DiagramView& view, Canvas& c, bool output
             VertLine(fore, c, {tx, trackTop}, length);
             gls.TrackRect = RectOfSize(tx - HeaderPadding, trackTop, TrackSpacing, length);
             gls.X = tx;
-            if (c.MayShow({-FarAway, trackTop + 8, FarAway, trackTop + 40}))
+            // Three characters stay well inside two track spacings.
+            if (c.MayShow(
+                    {tx - 4 * TrackSpacing, trackTop + 8, tx + 4 * TrackSpacing, trackTop + 40}))
                 TextAt(fore, back, c, AlignCentreAt, gls.Designation.Text(), {tx, trackTop + 8});
         }
         x = header.Right + StationLane + HeaderPadding;

@@ -311,6 +311,17 @@ void Canvas::RasterLine(int x1, int y1, int x2, int y2) {
     const QRgb colour = ToQColor(CurPenColor).rgb();
     uchar* bits = Target->bits();
     const qsizetype stride = Target->bytesPerLine();
+    if (minor == 0 && !pattern.Runs) {
+        // Solid axis-parallel lines (track lines, ticks) need no stepping.
+        for (long long i = from; i <= to; ++i) {
+            const long long px = xMajor ? x1 + sx * i : x1;
+            const long long py = xMajor ? y1 : y1 + sy * i;
+            if (px < cl || px > cr || py < ct || py > cb)
+                continue;
+            reinterpret_cast<QRgb*>(bits + py * stride)[px] = colour;
+        }
+        return;
+    }
     for (long long i = from; i <= to; ++i) {
         if (!PatternOn(pattern, i))
             continue;
