@@ -20,8 +20,9 @@ public:
     JpegWriter& operator=(const JpegWriter&) = delete;
 
     bool Start();
-    // rows × width RGB triples, top to bottom.
-    bool WriteRows(const std::uint8_t* rgb, int rows);
+    // The next rows, top to bottom, each width 32-bit pixels as QImage's
+    // RGB32 keeps them.
+    bool WriteRows(const std::uint32_t* const* rows, int count);
     bool Finish();
     // libjpeg's own message after a failure, or the device's.
     QString Error() const;
