@@ -13,6 +13,8 @@ class QIODevice;
 class JpegWriter {
 public:
     static constexpr int Quality = 90;
+    // The largest width and height libjpeg encodes.
+    static constexpr int MaxDimension = 65500;
 
     JpegWriter(QIODevice& out, int width, int height);
     ~JpegWriter();

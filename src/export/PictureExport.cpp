@@ -110,6 +110,16 @@ QString ExportPicture(const PlanRec& plan, const DiagramView& view, const QStrin
     PictureBands bands(plan, view, bandRows);
     if (bands.Width() <= 0 || bands.Height() <= 0)
         return WriteFailure(fileName, QStringLiteral("Das Bild ist leer."));
+    // Only a damaged plan can get this large; its picture would not fit the
+    // format's size fields.
+    const std::uint64_t bmpBytes =
+        BmpWriter::HeaderBytes + static_cast<std::uint64_t>(BmpWriter::RowBytes(bands.Width())) *
+                                     static_cast<std::uint64_t>(bands.Height());
+    if (format == PictureFormat::Bmp && bmpBytes > 0xFFFFFFFFull)
+        return WriteFailure(fileName, QStringLiteral("Das Bild ist für eine Bitmap zu groß."));
+    if (format == PictureFormat::Jpeg &&
+        (bands.Width() > JpegWriter::MaxDimension || bands.Height() > JpegWriter::MaxDimension))
+        return WriteFailure(fileName, QStringLiteral("Das Bild ist für JPEG zu groß."));
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
