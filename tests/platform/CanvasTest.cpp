@@ -334,3 +334,17 @@ TEST(CanvasVisible, ClippedTextAndPolygonMatchWhole) {
             }
     }
 }
+
+TEST(CanvasState, PainterCarriesTheCanvasState) {
+    QImage img = Blank(20, 20);
+    Canvas c(img);
+    c.SetPenColor(Red);
+    c.SetBrushColor(Blue);
+    EXPECT_EQ(c.Painter().pen().color(), ToQColor(Red));
+    EXPECT_EQ(c.Painter().brush().color(), ToQColor(Blue));
+    c.Painter().setPen(Qt::green);
+    c.Ellipse({2, 2, 12, 12});
+    c.Painter().end();
+    EXPECT_EQ(At(img, 2, 7), Red) << "the canvas pen again";
+    EXPECT_EQ(At(img, 7, 7), Blue);
+}
