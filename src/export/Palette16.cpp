@@ -78,19 +78,20 @@ bool IsPaletteColour(QRgb p) {
 bool RowIsPalette(const QRgb* pixels, int width) {
     int x = 0;
 #ifdef __SSE2__
+    const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000));
     const __m128i low7 = _mm_set1_epi32(0x007F7F7F);
-    const __m128i rgb = _mm_set1_epi32(0x00FFFFFF);
-    const __m128i silver = _mm_set1_epi32(0x00C0C0C0);
+    const __m128i silver = _mm_set1_epi32(static_cast<int>(0xFFC0C0C0));
     const __m128i zero = _mm_setzero_si128();
     __m128i ok = _mm_set1_epi32(-1);
     for (; x + 4 <= width; x += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + x));
-        // every channel 00 or 80
-        const __m128i half = _mm_cmpeq_epi32(_mm_and_si128(v, low7), zero);
-        // every channel 00 or FF: its bits all equal their neighbours
-        const __m128i full =
-            _mm_cmpeq_epi32(_mm_and_si128(_mm_xor_si128(v, _mm_srli_epi32(v, 1)), low7), zero);
-        const __m128i grey = _mm_cmpeq_epi32(_mm_and_si128(v, rgb), silver);
+        const __m128i v =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + x)), alpha);
+        const __m128i low = _mm_and_si128(v, low7);
+        // every channel 00 or 80: nothing below the top bit
+        const __m128i half = _mm_cmpeq_epi32(low, zero);
+        // every channel 00 or FF: each bit equals the one above it
+        const __m128i full = _mm_cmpeq_epi32(low, _mm_and_si128(_mm_srli_epi32(v, 1), low7));
+        const __m128i grey = _mm_cmpeq_epi32(v, silver);
         ok = _mm_and_si128(ok, _mm_or_si128(_mm_or_si128(half, full), grey));
     }
     if (_mm_movemask_epi8(ok) != 0xFFFF)
