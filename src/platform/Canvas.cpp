@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPolygon>
@@ -18,9 +19,12 @@ TColor FromQRgb(unsigned int rgb) {
            (static_cast<TColor>(qBlue(rgb)) << 16);
 }
 
-void InstallFontSubstitutes() {
+void InstallProgramFonts() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    QGuiApplication::setFont(font);
 }
 
 Canvas::Canvas(QImage& image) : P(&image), Target(&image), DeviceDpi(96) {

@@ -124,5 +124,6 @@ private:
 };
 
 // Registers the stand-ins for the Windows fonts the program is drawn with,
-// so metrics are the same on every machine. Call once after QGuiApplication.
-void InstallFontSubstitutes();
+// so metrics are the same on every machine, and makes "MS Sans Serif" 8 pt
+// the font of all windows. Call once after QGuiApplication.
+void InstallProgramFonts();
