@@ -159,6 +159,18 @@ public:
     void ResizePlan();
     void PaintPlan();
 
+    // Plan settings on the tool tabs.
+    void ShowPlanTexts();
+    void ShowPlanSettings();
+    void EditBezChange();
+    void EditBemChange();
+    void UhrBegBoxChange();
+    void UhrEndBoxChange();
+    void PPMinBoxChange();
+    void GridChoiceBoxChange();
+    void ColBoxBackChange();
+    void cbTaktFPClick();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -192,6 +204,8 @@ private:
     void CreateCentre();
     void CreateInfoPanel();
     void ClearEditingState();
+    void ConnectSettingsHandlers();
+    void DrawDescriptionOnScreen(const QString& text);
     void PlanImagePaint(QPaintEvent* event);
 
     bool Destroyed = false;

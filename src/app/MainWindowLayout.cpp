@@ -122,13 +122,15 @@ void TFMain::CreateFahrplanTab() {
     row->addWidget(Caption(tsFahrplan, QStringLiteral("Bezeichnung:")));
     EditBez = Hinted(new QLineEdit(tsFahrplan), QStringLiteral("Fahrplanbezeichnung eingeben"));
     EditBez->setObjectName(QStringLiteral("EditBez"));
-    EditBez->setFixedWidth(140);
+    EditBez->setMinimumWidth(90);
+    EditBez->setMaximumWidth(180);
     row->addWidget(EditBez);
     row->addSpacing(8);
     row->addWidget(Caption(tsFahrplan, QStringLiteral("Kurzbeschreibung:")));
     EditBem = Hinted(new QLineEdit(tsFahrplan), QStringLiteral("Kurzbeschreibung eingeben "));
     EditBem->setObjectName(QStringLiteral("EditBem"));
-    EditBem->setFixedWidth(160);
+    EditBem->setMinimumWidth(90);
+    EditBem->setMaximumWidth(240);
     row->addWidget(EditBem);
     row->addSpacing(12);
     FahrdienstBtn = ToolButton(tsFahrplan, "FahrdienstBtn", QStringLiteral("Fahrdienstleiter"),
@@ -141,7 +143,6 @@ void TFMain::CreateFahrplanTab() {
                                 QStringLiteral("Fahrplan auf Fehler scannen"));
     for (QToolButton* b : {FahrdienstBtn, TabelleBtn, FahrplanBtn, PlanScannenBtn})
         row->addWidget(b);
-    row->addStretch(1);
 }
 
 void TFMain::CreateBahnhofTab() {
