@@ -7,6 +7,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 QColor ToQColor(TColor color) {
@@ -51,6 +52,47 @@ void Canvas::Init() {
     SetFont(QStringLiteral("MS Sans Serif"), 8, 0);
     ApplyPen();
     ApplyBrush();
+    UpdateVisible();
+}
+
+void Canvas::UpdateVisible() {
+    const QPaintDevice* dev = P.device();
+    if (!dev) {
+        Visible = {};
+        return;
+    }
+    TRect v{OriginX, OriginY, OriginX + dev->width(), OriginY + dev->height()};
+    if (Clipped) {
+        v.Left = std::max(v.Left, ClipRect.Left);
+        v.Top = std::max(v.Top, ClipRect.Top);
+        v.Right = std::min(v.Right, ClipRect.Right);
+        v.Bottom = std::min(v.Bottom, ClipRect.Bottom);
+    }
+    if (v.Right <= v.Left || v.Bottom <= v.Top)
+        v = {};
+    Visible = v;
+}
+
+bool Canvas::MayShow(const TRect& r) const {
+    return r.Left < Visible.Right && r.Right > Visible.Left && r.Top < Visible.Bottom &&
+           r.Bottom > Visible.Top;
+}
+
+void Canvas::SyncPen() {
+    if (PenDirty) {
+        P.setPen(MakePen());
+        PenDirty = false;
+    }
+}
+
+void Canvas::SyncBrush() {
+    if (BrushDirty) {
+        if (CurBrushStyle == TBrushStyle::Clear)
+            P.setBrush(Qt::NoBrush);
+        else
+            P.setBrush(ToQColor(CurBrushColor));
+        BrushDirty = false;
+    }
 }
 
 void Canvas::SetOrigin(int dx, int dy) {
@@ -58,10 +100,11 @@ void Canvas::SetOrigin(int dx, int dy) {
     OriginY = dy;
     P.resetTransform();
     P.translate(-dx, -dy);
-    if (Target) {
-        P.setClipping(false);
+    P.setClipping(false);
+    Clipped = false;
+    if (Target)
         DeviceClip = Target->rect();
-    }
+    UpdateVisible();
 }
 
 void Canvas::SetClipRect(const TRect& r) {
@@ -69,11 +112,16 @@ void Canvas::SetClipRect(const TRect& r) {
     if (r.Width() <= 0 || r.Height() <= 0) {
         P.setClipping(false);
         DeviceClip = whole;
+        Clipped = false;
+        UpdateVisible();
         return;
     }
     const QRect qr(r.Left, r.Top, r.Width(), r.Height());
     P.setClipRect(qr);
     DeviceClip = qr.translated(-OriginX, -OriginY).intersected(whole);
+    Clipped = true;
+    ClipRect = r;
+    UpdateVisible();
 }
 
 void Canvas::SetPenColor(TColor c) {
@@ -129,17 +177,6 @@ QPen Canvas::MakePen() const {
     return pen;
 }
 
-void Canvas::ApplyPen() {
-    P.setPen(MakePen());
-}
-
-void Canvas::ApplyBrush() {
-    if (CurBrushStyle == TBrushStyle::Clear)
-        P.setBrush(Qt::NoBrush);
-    else
-        P.setBrush(ToQColor(CurBrushColor));
-}
-
 void Canvas::SetFont(const QString& name, int pointSize, int style) {
     if (!name.isEmpty())
         CurFontName = name;
@@ -157,6 +194,7 @@ void Canvas::SetFont(const QString& name, int pointSize, int style) {
     f.setKerning(false);
     CurFont = f;
     P.setFont(CurFont);
+    Metrics = QFontMetrics(CurFont, P.device());
 }
 
 void Canvas::MoveTo(int x, int y) {
@@ -177,6 +215,7 @@ void Canvas::DrawLine(int x1, int y1, int x2, int y2) {
         RasterLine(x1 - OriginX, y1 - OriginY, x2 - OriginX, y2 - OriginY);
         return;
     }
+    SyncPen();
     P.setBrush(Qt::NoBrush);
     P.drawLine(QPoint(x1, y1), QPoint(x2, y2));
     ApplyBrush();
@@ -276,6 +315,17 @@ void Canvas::RasterLine(int x1, int y1, int x2, int y2) {
     const QRgb colour = ToQColor(CurPenColor).rgb();
     uchar* bits = Target->bits();
     const qsizetype stride = Target->bytesPerLine();
+    if (minor == 0 && !pattern.Runs) {
+        // Solid axis-parallel lines (track lines, ticks) need no stepping.
+        for (long long i = from; i <= to; ++i) {
+            const long long px = xMajor ? x1 + sx * i : x1;
+            const long long py = xMajor ? y1 : y1 + sy * i;
+            if (px < cl || px > cr || py < ct || py > cb)
+                continue;
+            reinterpret_cast<QRgb*>(bits + py * stride)[px] = colour;
+        }
+        return;
+    }
     for (long long i = from; i <= to; ++i) {
         if (!PatternOn(pattern, i))
             continue;
@@ -301,12 +351,23 @@ void Canvas::Polyline(const TPoint* points, int count) {
 void Canvas::Polygon(const TPoint* points, int count) {
     if (count < 2)
         return;
+    TRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int i = 0; i < count; ++i) {
+        box.Left = std::min(box.Left, points[i].X);
+        box.Top = std::min(box.Top, points[i].Y);
+        box.Right = std::max(box.Right, points[i].X + 1);
+        box.Bottom = std::max(box.Bottom, points[i].Y + 1);
+    }
+    if (!MayShow(box))
+        return;
     QPolygon poly;
     poly.reserve(count);
     for (int i = 0; i < count; ++i)
         poly << QPoint(points[i].X, points[i].Y);
     if (CurBrushStyle != TBrushStyle::Clear) {
+        SyncBrush();
         P.setPen(Qt::NoPen);
+        PenDirty = true;
         P.drawPolygon(poly);
     }
     if (CurPenStyle != TPenStyle::Clear) {
@@ -326,7 +387,7 @@ void Canvas::Polygon(const TPoint* points, int count) {
 }
 
 void Canvas::FillRect(const TRect& r) {
-    if (r.Width() <= 0 || r.Height() <= 0 || CurBrushStyle == TBrushStyle::Clear)
+    if (r.Width() <= 0 || r.Height() <= 0 || CurBrushStyle == TBrushStyle::Clear || !MayShow(r))
         return;
     P.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), ToQColor(CurBrushColor));
 }
@@ -345,8 +406,6 @@ void Canvas::Rectangle(const TRect& r) {
     // The closing segment leaves out its end, which the first one drew.
     Polyline(frame, 5);
     if (r.Width() == 1 || r.Height() == 1) {
-        QPen pen = MakePen();
-        P.setPen(pen);
         P.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), ToQColor(CurPenColor));
     }
 }
@@ -354,12 +413,16 @@ void Canvas::Rectangle(const TRect& r) {
 void Canvas::Ellipse(const TRect& r) {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
+    SyncPen();
+    SyncBrush();
     P.drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
 }
 
 void Canvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
+    SyncPen();
+    SyncBrush();
     P.drawRoundedRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1), cornerWidth / 2.0,
                       cornerHeight / 2.0);
 }
@@ -367,21 +430,27 @@ void Canvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
 int Canvas::TextWidth(const QString& text) const {
     if (text.isEmpty())
         return 0;
-    return QFontMetrics(CurFont, P.device()).horizontalAdvance(text);
+    return Metrics.horizontalAdvance(text);
 }
 
 int Canvas::TextHeight(const QString& text) const {
     if (text.isEmpty())
         return 0;
-    return QFontMetrics(CurFont, P.device()).height();
+    return Metrics.height();
 }
 
 void Canvas::TextOut(int x, int y, const QString& text) {
     if (text.isEmpty())
         return;
-    const QFontMetrics fm(CurFont, P.device());
+    const QFontMetrics& fm = Metrics;
+    // Rows first: measuring the width is the dear part.
+    if (!MayShow({INT_MIN / 4, y, INT_MAX / 4, y + fm.height()}))
+        return;
+    const int w = fm.horizontalAdvance(text);
+    if (!MayShow({x, y, x + w, y + fm.height()}))
+        return;
     if (CurBrushStyle != TBrushStyle::Clear)
-        P.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(CurBrushColor));
+        P.fillRect(QRect(x, y, w, fm.height()), ToQColor(CurBrushColor));
     P.setPen(ToQColor(CurFontColor));
     P.drawText(QPoint(x, y + fm.ascent()), text);
     ApplyPen();

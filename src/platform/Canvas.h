@@ -3,6 +3,7 @@
 #include "model/Geometry.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
@@ -47,6 +48,9 @@ public:
     TPoint Origin() const { return {OriginX, OriginY}; }
     // Restricts drawing to r (drawing coordinates); an empty rect lifts it.
     void SetClipRect(const TRect& r);
+    // False when nothing inside r (drawing coordinates) can reach the device:
+    // the diagram skips whole items outside an exposed region or a band.
+    bool MayShow(const TRect& r) const;
 
     TColor PenColor() const { return CurPenColor; }
     void SetPenColor(TColor c);
@@ -97,8 +101,13 @@ private:
     void Init();
     void DrawLine(int x1, int y1, int x2, int y2);
     void RasterLine(int x1, int y1, int x2, int y2);
-    void ApplyPen();
-    void ApplyBrush();
+    void ApplyPen() { PenDirty = true; }
+    void ApplyBrush() { BrushDirty = true; }
+    // Pen and brush reach the painter only before it draws with them; most
+    // lines and fills never ask, and setting them costs more than drawing.
+    void SyncPen();
+    void SyncBrush();
+    void UpdateVisible();
     QPen MakePen() const;
 
     QPainter P;
@@ -106,6 +115,12 @@ private:
     // itself, pixel for pixel as the drawing code expects.
     QImage* Target = nullptr;
     QRect DeviceClip;
+    // What can still be seen, in drawing coordinates.
+    TRect Visible;
+    bool Clipped = false;
+    TRect ClipRect;
+    bool PenDirty = true;
+    bool BrushDirty = true;
     int DeviceDpi = 96;
     int OriginX = 0;
     int OriginY = 0;
@@ -121,6 +136,7 @@ private:
     int CurFontStyle = 0;
     TColor CurFontColor = 0;
     QFont CurFont;
+    QFontMetrics Metrics{QFont()};
 };
 
 // Registers the stand-ins for the Windows fonts the program is drawn with,
