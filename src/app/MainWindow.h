@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diagram/DiagramView.h"
+#include "diagram/ScreenImage.h"
 #include "model/PlanRec.h"
 
 #include <QImage>
@@ -73,6 +75,12 @@ public:
     std::uint8_t MoveKind = 0;
     std::uint8_t DragVariant = 0;
     bool DragMoved = false;
+
+    // Time-axis values of the last drawing and what the renderer needs of
+    // the window; refreshed from the fields above before every drawing.
+    DiagramView View;
+    // The paint box's visible part; all drawing on the screen goes here.
+    ScreenImage Screen;
 
     // Off-screen bitmaps of the drags and of plan printing; created empty
     // and sized by their users.
@@ -158,6 +166,10 @@ public:
     // Sizes the canvas from the plan and repaints it.
     void ResizePlan();
     void PaintPlan();
+    // Draws train SelTrain on the screen in the marked or unmarked look.
+    void HighlightTrain(bool marked);
+    // The view state as the renderer needs it now.
+    DiagramView& CurrentView();
 
     // Plan settings on the tool tabs.
     void ShowPlanTexts();
@@ -207,6 +219,9 @@ private:
     void ConnectSettingsHandlers();
     void DrawDescriptionOnScreen(const QString& text);
     void PlanImagePaint(QPaintEvent* event);
+    // Shows what was drawn on the screen image inside canvas rectangle r.
+    void ShowScreenPart(const TRect& r);
+    TRect VisiblePlanRect() const;
 
     bool Destroyed = false;
 };

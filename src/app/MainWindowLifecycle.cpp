@@ -44,6 +44,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(Panel1, 1);
     layout->addWidget(InfoPanel);
     setCentralWidget(central);
+    ConnectSettingsHandlers();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }

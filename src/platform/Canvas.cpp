@@ -20,9 +20,13 @@ TColor FromQRgb(unsigned int rgb) {
            (static_cast<TColor>(qBlue(rgb)) << 16);
 }
 
-void InstallProgramFonts() {
+void InstallFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+void InstallProgramFonts() {
+    InstallFontSubstitutes();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     QGuiApplication::setFont(font);

@@ -140,6 +140,7 @@ private:
 };
 
 // Registers the stand-ins for the Windows fonts the program is drawn with,
-// so metrics are the same on every machine, and makes "MS Sans Serif" 8 pt
-// the font of all windows. Call once after QGuiApplication.
+// so metrics are the same on every machine. Call once after QGuiApplication.
+void InstallFontSubstitutes();
+// The substitutes, and "MS Sans Serif" 8 pt as the font of all windows.
 void InstallProgramFonts();
