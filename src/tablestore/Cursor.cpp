@@ -1,0 +1,668 @@
+#include "tablestore/Cursor.h"
+
+#include "tablestore/Database.h"
+#include "tablestore/FieldValue.h"
+#include "tablestore/StoreError.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Quoted(const QString& text) {
+    return u"„"_s + text + u"“"_s;
+}
+
+// SQLite's sort order of storage classes: NULL, numbers, text, blobs.
+int StorageRank(const QVariant& v) {
+    if (!v.isValid() || v.isNull())
+        return 0;
+    switch (v.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::Double:
+        return 1;
+    case QMetaType::QByteArray:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+int CompareValues(const QVariant& a, const QVariant& b) {
+    const int ra = StorageRank(a);
+    const int rb = StorageRank(b);
+    if (ra != rb)
+        return ra < rb ? -1 : 1;
+    if (ra == 1) {
+        if (a.typeId() != QMetaType::Double && b.typeId() != QMetaType::Double) {
+            const qint64 x = a.toLongLong();
+            const qint64 y = b.toLongLong();
+            return x < y ? -1 : (x > y ? 1 : 0);
+        }
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (ra == 0)
+        return 0;
+    // Binary collation compares the UTF-8 bytes.
+    const QByteArray x = ra == 2 ? a.toString().toUtf8() : a.toByteArray();
+    const QByteArray y = rb == 2 ? b.toString().toUtf8() : b.toByteArray();
+    const int n = std::memcmp(x.constData(), y.constData(), size_t(std::min(x.size(), y.size())));
+    if (n != 0)
+        return n < 0 ? -1 : 1;
+    return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
+}
+
+} // namespace
+
+Cursor::Cursor(Database& db, const QString& fileName, QObject* parent)
+    : QObject(parent), Base(&db), FileName(fileName) {
+    Base->Register(this);
+}
+
+Cursor::~Cursor() {
+    Base->Unregister(this);
+    if (MasterCursor) {
+        auto& list = MasterCursor->Details;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    for (Cursor* detail : Details)
+        detail->MasterCursor = nullptr;
+}
+
+const TableDef& Cursor::Def() const {
+    if (!TDef)
+        return Base->Table(FileName);
+    return *TDef;
+}
+
+int Cursor::FieldIndex(const QString& name) const {
+    return Def().FieldIndex(name);
+}
+
+Field Cursor::FieldByName(const QString& name) {
+    const int column = FieldIndex(name);
+    if (column < 0)
+        throw StoreError(
+            u"Das Feld %1 gibt es in der Tabelle %2 nicht."_s.arg(Quoted(name), Quoted(FileName)));
+    return Field(*this, column);
+}
+
+void Cursor::CheckActive() const {
+    if (St == State::Inactive)
+        throw StoreError(u"Die Tabelle %1 ist nicht geöffnet."_s.arg(Quoted(FileName)));
+}
+
+void Cursor::CheckBrowseMode() {
+    if (St == State::Edit || St == State::Insert)
+        Post();
+}
+
+void Cursor::ResolveKeys() {
+    const TableDef& def = Def();
+    if (!Index.isEmpty() && !def.FindIndex(Index))
+        throw StoreError(
+            u"Den Index %1 gibt es in der Tabelle %2 nicht."_s.arg(Quoted(Index), Quoted(FileName)));
+    QVector<int> keys;
+    for (const QString& name : def.KeyFields(Index))
+        keys.push_back(def.FieldIndex(name));
+    QVector<int> masterColumns;
+    if (MasterCursor) {
+        if (MasterFields.size() > keys.size())
+            throw StoreError(u"Der Index der Tabelle %1 hat zu wenige Felder für die Verknüpfung."_s.arg(
+                Quoted(FileName)));
+        for (const QString& name : std::as_const(MasterFields)) {
+            const int column = MasterCursor->FieldIndex(name);
+            if (column < 0)
+                throw StoreError(u"Das Feld %1 gibt es in der Tabelle %2 nicht."_s.arg(
+                    Quoted(name), Quoted(MasterCursor->TableName())));
+            masterColumns.push_back(column);
+        }
+    }
+    int filterColumn = -1;
+    if (!FilterName.isEmpty()) {
+        filterColumn = def.FieldIndex(FilterName);
+        if (filterColumn < 0)
+            throw StoreError(u"Das Feld %1 gibt es in der Tabelle %2 nicht."_s.arg(
+                Quoted(FilterName), Quoted(FileName)));
+    }
+    KeyColumns = keys;
+    MasterColumns = masterColumns;
+    FilterColumn = filterColumn;
+}
+
+void Cursor::SetIndexName(const QString& name) {
+    const QString old = Index;
+    Index = name;
+    if (!Active())
+        return;
+    try {
+        ResolveKeys();
+    } catch (...) {
+        Index = old;
+        throw;
+    }
+    CheckBrowseMode();
+    Requery(Bookmark(), Pos);
+}
+
+void Cursor::SetFilter(const QString& field, bool value) {
+    FilterName = field;
+    FilterValue = value;
+    if (Active()) {
+        ResolveKeys();
+        CheckBrowseMode();
+        Requery(-1, 0);
+    }
+}
+
+void Cursor::ClearFilter() {
+    FilterName.clear();
+    FilterColumn = -1;
+    if (Active()) {
+        CheckBrowseMode();
+        Requery(-1, 0);
+    }
+}
+
+void Cursor::SetMaster(Cursor* master, const QStringList& masterFields) {
+    if (MasterCursor) {
+        auto& list = MasterCursor->Details;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    MasterCursor = master;
+    MasterFields = master ? masterFields : QStringList{};
+    if (master)
+        master->Details.push_back(this);
+    if (Active()) {
+        ResolveKeys();
+        FollowMaster();
+    }
+}
+
+void Cursor::SetRange(const QVariantList& keys) {
+    CheckActive();
+    if (keys.size() > KeyColumns.size())
+        throw StoreError(u"Der Bereich hat mehr Werte als der Index der Tabelle %1 Felder."_s.arg(
+            Quoted(FileName)));
+    CheckBrowseMode();
+    RangeKeys = keys;
+    RangeOn = true;
+    Requery(-1, 0);
+}
+
+void Cursor::CancelRange() {
+    CheckActive();
+    CheckBrowseMode();
+    RangeKeys.clear();
+    RangeOn = false;
+    Requery(Bookmark(), 0);
+}
+
+int Cursor::MasterDepth() const {
+    int depth = 0;
+    for (const Cursor* m = MasterCursor; m && depth < 16; m = m->MasterCursor)
+        ++depth;
+    return depth;
+}
+
+void Cursor::Open() {
+    if (Active())
+        return;
+    TDef = &Base->Table(FileName);
+    Qualified = Base->QualifiedName(FileName);
+    QStringList columns;
+    for (const FieldDef& field : TDef->Fields)
+        columns << QuoteName(field.Name);
+    SelectList = columns.join(u", "_s);
+    ResolveKeys();
+    St = State::Browse;
+    try {
+        Requery(-1, 0);
+    } catch (...) {
+        St = State::Inactive;
+        throw;
+    }
+}
+
+void Cursor::Close() {
+    if (!Active())
+        return;
+    St = State::Inactive;
+    Rows.clear();
+    Buffer.clear();
+    Pos = 0;
+    EofFlag = BofFlag = true;
+    emit RowsChanged();
+    Changed(-1);
+}
+
+void Cursor::Detach() {
+    St = State::Inactive;
+    Rows.clear();
+    Buffer.clear();
+    Pos = 0;
+    EofFlag = BofFlag = true;
+    TDef = nullptr;
+}
+
+void Cursor::DiscardEdit() {
+    if (St == State::Edit || St == State::Insert)
+        St = State::Browse;
+    Buffer.clear();
+    Touched.clear();
+}
+
+void Cursor::EmptyTable() {
+    if (Active())
+        throw StoreError(
+            u"Die Tabelle %1 ist geöffnet und kann nicht geleert werden."_s.arg(Quoted(FileName)));
+    Base->EmptyTable(FileName);
+}
+
+QString Cursor::Condition(QVariantList& binds) const {
+    QStringList parts;
+    const TableDef& def = Def();
+    if (FilterColumn >= 0) {
+        const QString truth = BooleanSql(QuoteName(def.Fields[FilterColumn].Name));
+        parts << (FilterValue ? truth : u"NOT "_s + truth);
+    }
+    if (RangeOn) {
+        for (int i = 0; i < RangeKeys.size(); ++i) {
+            parts << QuoteName(def.Fields[KeyColumns[i]].Name) + u" IS ?"_s;
+            binds << RangeKeys[i];
+        }
+    }
+    if (MasterCursor) {
+        // A master without a current row (empty, closed, inserting) shows no details.
+        const Cursor* m = MasterCursor;
+        if (!m->Active() || m->Rows.empty() || m->St == State::Insert)
+            return u"0"_s;
+        for (int i = 0; i < MasterColumns.size(); ++i) {
+            const QVariant value = m->Rows[size_t(m->Pos)].Values[MasterColumns[i]];
+            if (!value.isValid() || value.isNull())
+                return u"0"_s;
+            parts << QuoteName(def.Fields[KeyColumns[i]].Name) + u" = ?"_s;
+            binds << value;
+        }
+    }
+    return parts.isEmpty() ? u"1"_s : parts.join(u" AND "_s);
+}
+
+void Cursor::Requery(qint64 keepRow, int keepPos) {
+    const qint64 previous = Bookmark();
+    QVariantList binds;
+    const QString where = Condition(binds);
+    std::vector<Row> rows;
+    if (where != u"0"_s) {
+        QStringList order;
+        for (int column : std::as_const(KeyColumns))
+            order << QuoteName(Def().Fields[column].Name);
+        order << u"rowid"_s;
+        Statement st = Base->Prepare(u"SELECT rowid, "_s + SelectList + u" FROM "_s + Qualified +
+                                     u" WHERE "_s + where + u" ORDER BY "_s + order.join(u", "_s));
+        for (int i = 0; i < binds.size(); ++i)
+            st.Bind(i + 1, binds[i]);
+        const int n = int(Def().Fields.size());
+        while (st.Step()) {
+            Row row;
+            row.RowId = st.Int(0);
+            row.Values.resize(n);
+            for (int c = 0; c < n; ++c)
+                row.Values[c] = st.Value(c + 1);
+            rows.push_back(std::move(row));
+        }
+    }
+    Rows = std::move(rows);
+    int pos = -1;
+    if (keepRow >= 0) {
+        for (size_t i = 0; i < Rows.size(); ++i)
+            if (Rows[i].RowId == keepRow) {
+                pos = int(i);
+                break;
+            }
+    }
+    if (pos < 0)
+        pos = std::clamp(keepPos, 0, std::max(0, int(Rows.size()) - 1));
+    Pos = Rows.empty() ? 0 : pos;
+    EofFlag = Rows.empty();
+    BofFlag = Rows.empty() || Pos == 0;
+    emit RowsChanged();
+    // The rows themselves may have changed, so the details follow in any case.
+    Changed(previous == Bookmark() ? -2 : previous);
+}
+
+bool Cursor::RowLess(const Row& a, const Row& b) const {
+    for (int column : KeyColumns) {
+        const int c = CompareValues(a.Values[column], b.Values[column]);
+        if (c != 0)
+            return c < 0;
+    }
+    return a.RowId < b.RowId;
+}
+
+void Cursor::SetPos(int pos) {
+    const qint64 previous = Bookmark();
+    Pos = pos;
+    Changed(previous);
+}
+
+void Cursor::Changed(qint64 previousRow) {
+    // -2 forces the notification although the row stayed the same.
+    if (previousRow != -2 && previousRow == Bookmark())
+        return;
+    emit Moved();
+    const std::vector<Cursor*> details = Details;
+    for (Cursor* detail : details)
+        detail->FollowMaster();
+}
+
+void Cursor::FollowMaster() {
+    if (!Active())
+        return;
+    CheckBrowseMode();
+    Requery(-1, 0);
+}
+
+void Cursor::First() {
+    CheckActive();
+    CheckBrowseMode();
+    const qint64 previous = Bookmark();
+    Pos = 0;
+    BofFlag = true;
+    EofFlag = Rows.empty();
+    Changed(previous);
+}
+
+void Cursor::Last() {
+    CheckActive();
+    CheckBrowseMode();
+    const qint64 previous = Bookmark();
+    Pos = std::max(0, int(Rows.size()) - 1);
+    EofFlag = true;
+    BofFlag = Rows.empty();
+    Changed(previous);
+}
+
+void Cursor::Next() {
+    MoveBy(1);
+}
+
+void Cursor::Prior() {
+    MoveBy(-1);
+}
+
+int Cursor::MoveBy(int n) {
+    CheckActive();
+    CheckBrowseMode();
+    if (Rows.empty()) {
+        EofFlag = BofFlag = true;
+        return 0;
+    }
+    const int target = int(std::clamp<qint64>(qint64(Pos) + n, 0, qint64(Rows.size()) - 1));
+    const int moved = target - Pos;
+    EofFlag = n > 0 && moved < n;
+    BofFlag = n < 0 && moved > n;
+    SetPos(target);
+    return moved;
+}
+
+void Cursor::SetRecNo(int recNo) {
+    CheckActive();
+    CheckBrowseMode();
+    if (Rows.empty())
+        return;
+    EofFlag = BofFlag = false;
+    SetPos(std::clamp(recNo, 1, int(Rows.size())) - 1);
+}
+
+bool Cursor::FindKey(const QVariantList& keys) {
+    CheckActive();
+    CheckBrowseMode();
+    if (keys.isEmpty() || keys.size() > KeyColumns.size())
+        throw StoreError(u"Falsche Zahl von Schlüsselwerten für die Tabelle %1."_s.arg(Quoted(FileName)));
+    QVariantList binds;
+    QString where = Condition(binds);
+    if (where == u"0"_s)
+        return false;
+    QStringList order;
+    for (int i = 0; i < KeyColumns.size(); ++i) {
+        const QString name = QuoteName(Def().Fields[KeyColumns[i]].Name);
+        order << name;
+        if (i < keys.size()) {
+            where += u" AND "_s + name + u" IS ?"_s;
+            binds << keys[i];
+        }
+    }
+    order << u"rowid"_s;
+    Statement st = Base->Prepare(u"SELECT rowid FROM "_s + Qualified + u" WHERE "_s + where +
+                                 u" ORDER BY "_s + order.join(u", "_s) + u" LIMIT 1"_s);
+    for (int i = 0; i < binds.size(); ++i)
+        st.Bind(i + 1, binds[i]);
+    if (!st.Step())
+        return false;
+    const qint64 rowId = st.Int(0);
+    for (size_t i = 0; i < Rows.size(); ++i)
+        if (Rows[i].RowId == rowId) {
+            EofFlag = BofFlag = false;
+            SetPos(int(i));
+            return true;
+        }
+    return false; // posted through another cursor and not yet refreshed
+}
+
+void Cursor::Refresh() {
+    CheckActive();
+    CheckBrowseMode();
+    Requery(Bookmark(), Pos);
+}
+
+qint64 Cursor::Bookmark() const {
+    if (St == State::Inactive || Rows.empty())
+        return -1;
+    return Rows[size_t(Pos)].RowId;
+}
+
+bool Cursor::GotoBookmark(qint64 bookmark) {
+    CheckActive();
+    CheckBrowseMode();
+    for (size_t i = 0; i < Rows.size(); ++i)
+        if (Rows[i].RowId == bookmark) {
+            EofFlag = BofFlag = false;
+            SetPos(int(i));
+            return true;
+        }
+    return false;
+}
+
+QVariant Cursor::ColumnValue(int column) const {
+    if (St == State::Edit || St == State::Insert)
+        return Buffer.value(column);
+    if (Rows.empty() || St == State::Inactive)
+        return QVariant();
+    return Rows[size_t(Pos)].Values.value(column);
+}
+
+QVariant Cursor::ValueAt(int recNo, int column) const {
+    if (recNo < 1 || recNo > int(Rows.size()))
+        return QVariant();
+    return Rows[size_t(recNo - 1)].Values.value(column);
+}
+
+void Cursor::SetColumnValue(int column, const QVariant& value) {
+    if (St != State::Edit && St != State::Insert)
+        throw StoreError(u"Die Tabelle %1 ist nicht im Bearbeitungsmodus."_s.arg(Quoted(FileName)));
+    const FieldDef& field = Def().Fields[column];
+    if (field.Type == FieldType::AutoInc)
+        throw StoreError(u"Das Feld %1 ist ein Zählerfeld und wird von der Datenbank vergeben."_s.arg(
+            Quoted(field.Name)));
+    Buffer[column] = value;
+    Touched[column] = true;
+}
+
+void Cursor::Insert() {
+    CheckActive();
+    CheckBrowseMode();
+    const int n = int(Def().Fields.size());
+    Buffer = QVector<QVariant>(n);
+    Touched = QVector<bool>(n, false);
+    St = State::Insert;
+    // Details of a row being inserted show nothing until it is posted.
+    Changed(-2);
+}
+
+void Cursor::Edit() {
+    CheckActive();
+    if (St != State::Browse)
+        return;
+    if (Rows.empty())
+        throw StoreError(u"Die Tabelle %1 enthält keinen Satz zum Bearbeiten."_s.arg(Quoted(FileName)));
+    Buffer = Rows[size_t(Pos)].Values;
+    Touched = QVector<bool>(Buffer.size(), false);
+    St = State::Edit;
+}
+
+void Cursor::Cancel() {
+    if (St != State::Edit && St != State::Insert)
+        return;
+    const bool inserting = St == State::Insert;
+    St = State::Browse;
+    Buffer.clear();
+    Touched.clear();
+    if (inserting)
+        Changed(-2);
+}
+
+void Cursor::Post() {
+    CheckActive();
+    if (St != State::Edit && St != State::Insert)
+        return;
+    const TableDef& def = Def();
+    QStringList names;
+    QVariantList values;
+    for (int c = 0; c < Buffer.size(); ++c)
+        if (Touched[c] && def.Fields[c].Type != FieldType::AutoInc) {
+            names << QuoteName(def.Fields[c].Name);
+            values << Buffer[c];
+        }
+    const bool inserting = St == State::Insert;
+    qint64 rowId = 0;
+    if (inserting) {
+        QString sql = u"INSERT INTO "_s + Qualified;
+        if (names.isEmpty()) {
+            sql += u" DEFAULT VALUES"_s;
+        } else {
+            QStringList marks;
+            for (int i = 0; i < names.size(); ++i)
+                marks << u"?"_s;
+            sql += u" ("_s + names.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')';
+        }
+        Base->CountWrite();
+        Statement st = Base->Prepare(sql);
+        for (int i = 0; i < values.size(); ++i)
+            st.Bind(i + 1, values[i]);
+        st.Run();
+        rowId = sqlite3_last_insert_rowid(Base->Handle());
+    } else {
+        rowId = Rows[size_t(Pos)].RowId;
+        if (!names.isEmpty()) {
+            QString sql = u"UPDATE "_s + Qualified + u" SET "_s + names.join(u" = ?, "_s) +
+                          u" = ? WHERE rowid = ?"_s;
+            Base->CountWrite();
+            Statement st = Base->Prepare(sql);
+            for (int i = 0; i < values.size(); ++i)
+                st.Bind(i + 1, values[i]);
+            st.BindInt(int(values.size()) + 1, rowId);
+            st.Run();
+        }
+    }
+    // Read the row back as stored: auto-increment value, cut texts, and
+    // whether it still belongs to this cursor's view.
+    QVariantList binds;
+    const QString where = Condition(binds);
+    Row row;
+    row.RowId = rowId;
+    bool inView = false;
+    bool found = false;
+    {
+        Statement st = Base->Prepare(u"SELECT rowid, "_s + SelectList + u", ("_s + where +
+                                     u") FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+        for (int i = 0; i < binds.size(); ++i)
+            st.Bind(i + 1, binds[i]);
+        st.BindInt(int(binds.size()) + 1, rowId);
+        if (st.Step()) {
+            found = true;
+            const int n = int(def.Fields.size());
+            row.Values.resize(n);
+            for (int c = 0; c < n; ++c)
+                row.Values[c] = st.Value(c + 1);
+            inView = st.Int(n + 1) != 0;
+        }
+    }
+    const qint64 previous = inserting ? -1 : rowId;
+    St = State::Browse;
+    Buffer.clear();
+    Touched.clear();
+    int oldPos = Pos;
+    if (!inserting) {
+        Rows.erase(Rows.begin() + Pos);
+    }
+    if (found && inView) {
+        const auto at = std::upper_bound(Rows.begin(), Rows.end(), row,
+                                         [this](const Row& a, const Row& b) { return RowLess(a, b); });
+        Pos = int(at - Rows.begin());
+        Rows.insert(at, std::move(row));
+        EofFlag = BofFlag = false;
+    } else {
+        // A row that left the view goes as a deleted one does.
+        const bool wasLast = oldPos >= int(Rows.size());
+        Pos = Rows.empty() ? 0 : std::min(oldPos, int(Rows.size()) - 1);
+        EofFlag = Rows.empty() || (!inserting && wasLast);
+        BofFlag = Rows.empty();
+    }
+    emit RowsChanged();
+    Changed(previous == Bookmark() ? -2 : previous);
+}
+
+void Cursor::Delete() {
+    CheckActive();
+    if (St == State::Insert) {
+        Cancel();
+        return;
+    }
+    St = State::Browse;
+    Buffer.clear();
+    Touched.clear();
+    if (Rows.empty())
+        throw StoreError(u"Die Tabelle %1 enthält keinen Satz zum Löschen."_s.arg(Quoted(FileName)));
+    const qint64 rowId = Rows[size_t(Pos)].RowId;
+    Base->CountWrite();
+    {
+        Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+        st.BindInt(1, rowId);
+        st.Run();
+    }
+    const bool wasLast = Pos == int(Rows.size()) - 1;
+    Rows.erase(Rows.begin() + Pos);
+    if (wasLast && Pos > 0)
+        --Pos;
+    EofFlag = wasLast || Rows.empty();
+    BofFlag = Rows.empty();
+    emit RowsChanged();
+    Changed(rowId);
+}
+
+void Cursor::RestoreAfterRollback(bool wasActive, qint64 bookmark) {
+    if (!Active() || !wasActive)
+        return;
+    St = State::Browse;
+    Buffer.clear();
+    Touched.clear();
+    Requery(bookmark, Pos);
+}
