@@ -119,6 +119,10 @@ void Database::Open(const QString& dir, const QList<TableDef>& tables) {
                 try {
                     attach.Run();
                 } catch (const StoreError& e) {
+                    const int code = sqlite3_errcode(Db);
+                    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+                        throw StoreError(u"Die Datei %1 ist keine Tabellendatei oder beschädigt."_s.arg(
+                            Quoted(def.FileName)));
                     throw StoreError(u"Die Tabelle %1 kann nicht geöffnet werden: %2"_s.arg(
                         Quoted(def.FileName), e.Text()));
                 }
