@@ -192,9 +192,9 @@ void Database::CheckFile(const Attached& table) {
 }
 
 void Database::Close() {
+    // Cursors stay registered for their lifetime; they only lose their rows.
     for (Cursor* cursor : OpenCursors)
         cursor->Detach();
-    OpenCursors.clear();
     for (sqlite3_stmt* stmt : std::as_const(Cache))
         sqlite3_finalize(stmt);
     Cache.clear();
