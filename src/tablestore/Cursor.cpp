@@ -83,7 +83,12 @@ const TableDef& Cursor::Def() const {
 }
 
 int Cursor::FieldIndex(const QString& name) const {
-    return Def().FieldIndex(name);
+    const TableDef& def = Def();
+    // The program spells its field names as declared; try that first.
+    for (int i = 0; i < def.Fields.size(); ++i)
+        if (def.Fields[i].Name == name)
+            return i;
+    return def.FieldIndex(name);
 }
 
 Field Cursor::FieldByName(const QString& name) {
@@ -135,6 +140,7 @@ void Cursor::ResolveKeys() {
     KeyColumns = keys;
     MasterColumns = masterColumns;
     FilterColumn = filterColumn;
+    BuildSql();
 }
 
 void Cursor::SetIndexName(const QString& name) {
@@ -166,6 +172,7 @@ void Cursor::ClearFilter() {
     FilterName.clear();
     FilterColumn = -1;
     if (Active()) {
+        BuildSql();
         CheckBrowseMode();
         Requery(-1, 0);
     }
@@ -194,6 +201,7 @@ void Cursor::SetRange(const QVariantList& keys) {
     CheckBrowseMode();
     RangeKeys = keys;
     RangeOn = true;
+    BuildSql();
     Requery(-1, 0);
 }
 
@@ -202,6 +210,7 @@ void Cursor::CancelRange() {
     CheckBrowseMode();
     RangeKeys.clear();
     RangeOn = false;
+    BuildSql();
     Requery(Bookmark(), 0);
 }
 
@@ -266,47 +275,55 @@ void Cursor::EmptyTable() {
     Base->EmptyTable(FileName);
 }
 
-QString Cursor::Condition(QVariantList& binds) const {
-    QStringList parts;
+void Cursor::BuildSql() {
     const TableDef& def = Def();
+    QStringList parts;
     if (FilterColumn >= 0) {
         const QString truth = BooleanSql(QuoteName(def.Fields[FilterColumn].Name));
         parts << (FilterValue ? truth : u"NOT "_s + truth);
     }
-    if (RangeOn) {
-        for (int i = 0; i < RangeKeys.size(); ++i) {
+    if (RangeOn)
+        for (int i = 0; i < RangeKeys.size(); ++i)
             parts << QuoteName(def.Fields[KeyColumns[i]].Name) + u" IS ?"_s;
-            binds << RangeKeys[i];
-        }
-    }
+    for (int i = 0; i < MasterColumns.size(); ++i)
+        parts << QuoteName(def.Fields[KeyColumns[i]].Name) + u" = ?"_s;
+    WhereSql = parts.isEmpty() ? u"1"_s : parts.join(u" AND "_s);
+    QStringList order;
+    for (int column : std::as_const(KeyColumns))
+        order << QuoteName(def.Fields[column].Name);
+    order << u"rowid"_s;
+    OrderSql = order.join(u", "_s);
+    RequerySql = u"SELECT rowid, "_s + SelectList + u" FROM "_s + Qualified + u" WHERE "_s +
+                 WhereSql + u" ORDER BY "_s + OrderSql;
+    ReadbackSql = u"SELECT rowid, "_s + SelectList + u", ("_s + WhereSql + u") FROM "_s +
+                  Qualified + u" WHERE rowid = ?"_s;
+    WriteSql.clear();
+}
+
+bool Cursor::Binds(QVariantList& binds) const {
+    if (RangeOn)
+        binds << RangeKeys;
     if (MasterCursor) {
         // A master without a current row (empty, closed, inserting) shows no details.
         const Cursor* m = MasterCursor;
         if (!m->Active() || m->Rows.empty() || m->St == State::Insert)
-            return u"0"_s;
-        for (int i = 0; i < MasterColumns.size(); ++i) {
-            const QVariant value = m->Rows[size_t(m->Pos)].Values[MasterColumns[i]];
+            return false;
+        for (int column : MasterColumns) {
+            const QVariant& value = m->Rows[size_t(m->Pos)].Values[column];
             if (!value.isValid() || value.isNull())
-                return u"0"_s;
-            parts << QuoteName(def.Fields[KeyColumns[i]].Name) + u" = ?"_s;
+                return false;
             binds << value;
         }
     }
-    return parts.isEmpty() ? u"1"_s : parts.join(u" AND "_s);
+    return true;
 }
 
 void Cursor::Requery(qint64 keepRow, int keepPos) {
     const qint64 previous = Bookmark();
     QVariantList binds;
-    const QString where = Condition(binds);
     std::vector<Row> rows;
-    if (where != u"0"_s) {
-        QStringList order;
-        for (int column : std::as_const(KeyColumns))
-            order << QuoteName(Def().Fields[column].Name);
-        order << u"rowid"_s;
-        Statement st = Base->Prepare(u"SELECT rowid, "_s + SelectList + u" FROM "_s + Qualified +
-                                     u" WHERE "_s + where + u" ORDER BY "_s + order.join(u", "_s));
+    if (Binds(binds)) {
+        Statement st = Base->Prepare(RequerySql);
         for (int i = 0; i < binds.size(); ++i)
             st.Bind(i + 1, binds[i]);
         const int n = int(Def().Fields.size());
@@ -428,21 +445,15 @@ bool Cursor::FindKey(const QVariantList& keys) {
     if (keys.isEmpty() || keys.size() > KeyColumns.size())
         throw StoreError(u"Falsche Zahl von Schlüsselwerten für die Tabelle %1."_s.arg(Quoted(FileName)));
     QVariantList binds;
-    QString where = Condition(binds);
-    if (where == u"0"_s)
+    if (!Binds(binds))
         return false;
-    QStringList order;
-    for (int i = 0; i < KeyColumns.size(); ++i) {
-        const QString name = QuoteName(Def().Fields[KeyColumns[i]].Name);
-        order << name;
-        if (i < keys.size()) {
-            where += u" AND "_s + name + u" IS ?"_s;
-            binds << keys[i];
-        }
+    QString where = WhereSql;
+    for (int i = 0; i < keys.size(); ++i) {
+        where += u" AND "_s + QuoteName(Def().Fields[KeyColumns[i]].Name) + u" IS ?"_s;
+        binds << keys[i];
     }
-    order << u"rowid"_s;
     Statement st = Base->Prepare(u"SELECT rowid FROM "_s + Qualified + u" WHERE "_s + where +
-                                 u" ORDER BY "_s + order.join(u", "_s) + u" LIMIT 1"_s);
+                                 u" ORDER BY "_s + OrderSql + u" LIMIT 1"_s);
     for (int i = 0; i < binds.size(); ++i)
         st.Bind(i + 1, binds[i]);
     if (!st.Step())
@@ -544,38 +555,51 @@ void Cursor::Post() {
     if (St != State::Edit && St != State::Insert)
         return;
     const TableDef& def = Def();
-    QStringList names;
+    // The statement depends only on which fields were written, so it is
+    // made once per set of fields.
+    quint64 mask = 0;
     QVariantList values;
     for (int c = 0; c < Buffer.size(); ++c)
         if (Touched[c] && def.Fields[c].Type != FieldType::AutoInc) {
-            names << QuoteName(def.Fields[c].Name);
+            mask |= quint64(1) << c;
             values << Buffer[c];
         }
     const bool inserting = St == State::Insert;
-    qint64 rowId = 0;
-    if (inserting) {
-        QString sql = u"INSERT INTO "_s + Qualified;
-        if (names.isEmpty()) {
-            sql += u" DEFAULT VALUES"_s;
-        } else {
+    const quint64 key = mask | (inserting ? quint64(1) << 63 : 0);
+    auto sql = WriteSql.constFind(key);
+    if (sql == WriteSql.constEnd()) {
+        QStringList names;
+        for (int c = 0; c < Buffer.size(); ++c)
+            if (mask & (quint64(1) << c))
+                names << QuoteName(def.Fields[c].Name);
+        QString text;
+        if (inserting && names.isEmpty()) {
+            text = u"INSERT INTO "_s + Qualified + u" DEFAULT VALUES"_s;
+        } else if (inserting) {
             QStringList marks;
             for (int i = 0; i < names.size(); ++i)
                 marks << u"?"_s;
-            sql += u" ("_s + names.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')';
+            text = u"INSERT INTO "_s + Qualified + u" ("_s + names.join(u", "_s) + u") VALUES ("_s +
+                   marks.join(u", "_s) + u')';
+        } else if (!names.isEmpty()) {
+            text = u"UPDATE "_s + Qualified + u" SET "_s + names.join(u" = ?, "_s) +
+                   u" = ? WHERE rowid = ?"_s;
         }
+        sql = WriteSql.insert(key, text);
+    }
+    qint64 rowId = 0;
+    if (inserting) {
         Base->CountWrite();
-        Statement st = Base->Prepare(sql);
+        Statement st = Base->Prepare(*sql);
         for (int i = 0; i < values.size(); ++i)
             st.Bind(i + 1, values[i]);
         st.Run();
         rowId = sqlite3_last_insert_rowid(Base->Handle());
     } else {
         rowId = Rows[size_t(Pos)].RowId;
-        if (!names.isEmpty()) {
-            QString sql = u"UPDATE "_s + Qualified + u" SET "_s + names.join(u" = ?, "_s) +
-                          u" = ? WHERE rowid = ?"_s;
+        if (!sql->isEmpty()) {
             Base->CountWrite();
-            Statement st = Base->Prepare(sql);
+            Statement st = Base->Prepare(*sql);
             for (int i = 0; i < values.size(); ++i)
                 st.Bind(i + 1, values[i]);
             st.BindInt(int(values.size()) + 1, rowId);
@@ -585,24 +609,27 @@ void Cursor::Post() {
     // Read the row back as stored: auto-increment value, cut texts, and
     // whether it still belongs to this cursor's view.
     QVariantList binds;
-    const QString where = Condition(binds);
+    const bool linked = Binds(binds);
     Row row;
     row.RowId = rowId;
     bool inView = false;
     bool found = false;
     {
-        Statement st = Base->Prepare(u"SELECT rowid, "_s + SelectList + u", ("_s + where +
-                                     u") FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+        Statement st = Base->Prepare(ReadbackSql);
+        // Without a master row the view is empty; the condition is then
+        // evaluated with NULLs and the row reads as outside.
+        if (!linked)
+            binds.clear();
         for (int i = 0; i < binds.size(); ++i)
             st.Bind(i + 1, binds[i]);
-        st.BindInt(int(binds.size()) + 1, rowId);
+        st.BindInt(int(std::count(ReadbackSql.cbegin(), ReadbackSql.cend(), u'?')), rowId);
         if (st.Step()) {
             found = true;
             const int n = int(def.Fields.size());
             row.Values.resize(n);
             for (int c = 0; c < n; ++c)
                 row.Values[c] = st.Value(c + 1);
-            inView = st.Int(n + 1) != 0;
+            inView = linked && st.Int(n + 1) != 0;
         }
     }
     const qint64 previous = inserting ? -1 : rowId;

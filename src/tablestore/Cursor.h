@@ -3,6 +3,7 @@
 #include "tablestore/Field.h"
 #include "tablestore/TableDef.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -108,7 +109,9 @@ private:
 
     void CheckActive() const;
     void CheckBrowseMode();
-    QString Condition(QVariantList& binds) const;
+    void BuildSql();
+    // Values for the ? of WhereSql; false when the view is empty anyway.
+    bool Binds(QVariantList& binds) const;
     void Requery(qint64 keepRow, int keepPos);
     void PlaceRow(Row row, bool inView);
     bool RowLess(const Row& a, const Row& b) const;
@@ -122,6 +125,11 @@ private:
     const TableDef* TDef = nullptr;
     QString Qualified;
     QString SelectList;
+    QString WhereSql;
+    QString OrderSql;
+    QString RequerySql;
+    QString ReadbackSql;
+    QHash<quint64, QString> WriteSql;
     QString Index;
     QVector<int> KeyColumns;
     int FilterColumn = -1;
