@@ -19,9 +19,10 @@ void Write(std::FILE* stream, const QString& line) {
 }
 
 QString UsageText() {
-    QString text = u"Aufruf: zentoria-cli [--dir VERZEICHNIS] BEFEHL [ARGUMENTE]\n"
-                   u"  --dir VERZEICHNIS     Verzeichnis der Tabellen (Vorgabe: das des Programms)\n"
-                   u"Befehle:"_s;
+    QString text =
+        u"Aufruf: zentoria-cli [--dir VERZEICHNIS] BEFEHL [ARGUMENTE]\n"
+        u"  --dir VERZEICHNIS     Verzeichnis der Tabellen (Vorgabe: das des Programms)\n"
+        u"Befehle:"_s;
     for (const CliCommand& command : Commands)
         text += u"\n  "_s + QString::fromUtf8(command.Usage);
     return text;

@@ -18,7 +18,8 @@ int CliList(CliContext& context) {
         Cursor& t = dm->tSavePlan;
         for (int i = 1; i <= t.RecordCount(); ++i) {
             t.SetRecNo(i);
-            CliOut(t.FieldByName(u"REFPLAN"_s).AsString() + u'\t' + t.FieldByName(u"NAME"_s).AsString());
+            CliOut(t.FieldByName(u"REFPLAN"_s).AsString() + u'\t' +
+                   t.FieldByName(u"NAME"_s).AsString());
         }
     } catch (const StoreError& e) {
         CliErr(u"zentoria-cli: "_s + e.Text());

@@ -53,7 +53,8 @@ void ReadStations(Tdm& dm, PlanRec& plan) {
     Cursor& t = dm.tBhfPlan;
     const int count = t.RecordCount();
     if (count > MaxStations)
-        throw BadPlan(u"Er hat %1 Bahnhöfe; erlaubt sind höchstens %2."_s.arg(count).arg(MaxStations));
+        throw BadPlan(
+            u"Er hat %1 Bahnhöfe; erlaubt sind höchstens %2."_s.arg(count).arg(MaxStations));
     plan.StationCount = count;
     t.First();
     for (int i = 1; i <= count; ++i) {
@@ -67,9 +68,9 @@ void ReadStations(Tdm& dm, PlanRec& plan) {
         Cursor& g = dm.tGlsPlan;
         const int rows = g.RecordCount();
         if (rows > MaxTracks)
-            throw BadPlan(u"%1 hat %2 Gleiszeilen; erlaubt sind höchstens %3."_s.arg(what)
-                              .arg(rows)
-                              .arg(MaxTracks));
+            throw BadPlan(
+                u"%1 hat %2 Gleiszeilen; erlaubt sind höchstens %3."_s.arg(what).arg(rows).arg(
+                    MaxTracks));
         if (rows < bhf.TrackCount)
             throw BadPlan(u"%1 nennt %2 Gleise, gespeichert sind nur %3."_s.arg(what)
                               .arg(bhf.TrackCount)
@@ -111,9 +112,8 @@ void ReadTrains(Tdm& dm, PlanRec& plan) {
         Cursor& c = dm.tZCntPlan;
         const int rows = c.RecordCount();
         if (rows > MaxPoints)
-            throw BadPlan(u"%1 hat %2 Punkte; erlaubt sind höchstens %3."_s.arg(what)
-                              .arg(rows)
-                              .arg(MaxPoints));
+            throw BadPlan(u"%1 hat %2 Punkte; erlaubt sind höchstens %3."_s.arg(what).arg(rows).arg(
+                MaxPoints));
         if (rows < zug.PointCount)
             throw BadPlan(u"%1 nennt %2 Punkte, gespeichert sind nur %3."_s.arg(what)
                               .arg(zug.PointCount)

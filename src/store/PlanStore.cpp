@@ -10,6 +10,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The text TimeToText gives, made without its general formatting: a save
+// writes up to 5000 of them.
+QString UhrzeitText(double time) {
+    const int seconds = MillisecondsOfDay(time) / 1000;
+    const int parts[3] = {seconds / 3600, (seconds / 60) % 60, seconds % 60};
+    QString text(8, u':');
+    for (int i = 0; i < 3; ++i) {
+        text[3 * i] = QChar(u'0' + parts[i] / 10);
+        text[3 * i + 1] = QChar(u'0' + parts[i] % 10);
+    }
+    return text;
+}
+
 // Counts outside the arrays can only come from a damaged plan in memory;
 // storing them would write rows that no load could take back.
 QString CheckCounts(const PlanRec& plan) {
@@ -28,8 +41,9 @@ QString CheckCounts(const PlanRec& plan) {
     for (int b = 1; b <= plan.TrainCount; ++b) {
         const PlanZug& zug = plan.Trains[b];
         if (zug.InUse && (zug.PointCount < 0 || zug.PointCount > MaxPoints))
-            return u"Zug %1 hat %2 Punkte; erlaubt sind 0 bis %3."_s.arg(b).arg(zug.PointCount).arg(
-                MaxPoints);
+            return u"Zug %1 hat %2 Punkte; erlaubt sind 0 bis %3."_s.arg(b)
+                .arg(zug.PointCount)
+                .arg(MaxPoints);
     }
     return QString();
 }
@@ -93,7 +107,7 @@ void WriteTrains(Tdm& dm, const PlanRec& plan, int refPlan) {
             c.FieldByName(u"RICHTUNG"_s).SetInteger(cnt.Richtung);
             c.FieldByName(u"BHFIDX"_s).SetInteger(cnt.BhfIdx);
             c.FieldByName(u"GLSIDX"_s).SetInteger(cnt.GlsIdx);
-            c.FieldByName(u"UHRZEIT"_s).SetString(TimeToText(cnt.Time));
+            c.FieldByName(u"UHRZEIT"_s).SetString(UhrzeitText(cnt.Time));
             c.Post();
         }
     }
@@ -137,7 +151,8 @@ StoreResult DeletePlanDetails(Tdm& dm) {
         PlanRows::DeleteDetails(dm);
         transaction.Commit();
     } catch (const StoreError& e) {
-        return StoreResult::Failed(u"Die Zeilen des Fahrplans wurden nicht gelöscht: %1"_s.arg(e.Text()));
+        return StoreResult::Failed(
+            u"Die Zeilen des Fahrplans wurden nicht gelöscht: %1"_s.arg(e.Text()));
     }
     return StoreResult{};
 }

@@ -42,8 +42,8 @@ void Tdm::Connect(const QString& dir) {
     tTabSort.SetIndexName(u"IDX_BHF_ZUGS"_s);
     tTabPlan.SetIndexName(u"IDX_BUG"_s);
 
-    for (Cursor* cursor : {&tBhf, &tGleis, &tBhfM, &tGleisM, &tBhfU, &tGleisU, &tSavePlan,
-                           &tBhfPlan, &tGlsPlan, &tZugPlan, &tZCntPlan, &tTabSort, &tTabCheck,
-                           &tTabPlan})
+    for (Cursor* cursor :
+         {&tBhf, &tGleis, &tBhfM, &tGleisM, &tBhfU, &tGleisU, &tSavePlan, &tBhfPlan, &tGlsPlan,
+          &tZugPlan, &tZCntPlan, &tTabSort, &tTabCheck, &tTabPlan})
         cursor->Open();
 }

@@ -112,16 +112,17 @@ void Cursor::CheckBrowseMode() {
 void Cursor::ResolveKeys() {
     const TableDef& def = Def();
     if (!Index.isEmpty() && !def.FindIndex(Index))
-        throw StoreError(
-            u"Den Index %1 gibt es in der Tabelle %2 nicht."_s.arg(Quoted(Index), Quoted(FileName)));
+        throw StoreError(u"Den Index %1 gibt es in der Tabelle %2 nicht."_s.arg(Quoted(Index),
+                                                                                Quoted(FileName)));
     QVector<int> keys;
     for (const QString& name : def.KeyFields(Index))
         keys.push_back(def.FieldIndex(name));
     QVector<int> masterColumns;
     if (MasterCursor) {
         if (MasterFields.size() > keys.size())
-            throw StoreError(u"Der Index der Tabelle %1 hat zu wenige Felder für die Verknüpfung."_s.arg(
-                Quoted(FileName)));
+            throw StoreError(
+                u"Der Index der Tabelle %1 hat zu wenige Felder für die Verknüpfung."_s.arg(
+                    Quoted(FileName)));
         for (const QString& name : std::as_const(MasterFields)) {
             const int column = MasterCursor->FieldIndex(name);
             if (column < 0)
@@ -318,6 +319,25 @@ bool Cursor::Binds(QVariantList& binds) const {
     return true;
 }
 
+bool Cursor::InView(const QVector<QVariant>& values) const {
+    if (FilterColumn >= 0 && ValueAsBoolean(values[FilterColumn]) != FilterValue)
+        return false;
+    if (RangeOn)
+        for (int i = 0; i < RangeKeys.size(); ++i)
+            if (CompareValues(values[KeyColumns[i]], RangeKeys[i]) != 0)
+                return false;
+    QVariantList binds;
+    if (MasterCursor) {
+        if (!Binds(binds))
+            return false;
+        const int first = RangeOn ? int(RangeKeys.size()) : 0;
+        for (int i = 0; i < MasterColumns.size(); ++i)
+            if (CompareValues(values[KeyColumns[i]], binds[first + i]) != 0)
+                return false;
+    }
+    return true;
+}
+
 void Cursor::Requery(qint64 keepRow, int keepPos) {
     const qint64 previous = Bookmark();
     QVariantList binds;
@@ -443,7 +463,8 @@ bool Cursor::FindKey(const QVariantList& keys) {
     CheckActive();
     CheckBrowseMode();
     if (keys.isEmpty() || keys.size() > KeyColumns.size())
-        throw StoreError(u"Falsche Zahl von Schlüsselwerten für die Tabelle %1."_s.arg(Quoted(FileName)));
+        throw StoreError(
+            u"Falsche Zahl von Schlüsselwerten für die Tabelle %1."_s.arg(Quoted(FileName)));
     QVariantList binds;
     if (!Binds(binds))
         return false;
@@ -511,8 +532,9 @@ void Cursor::SetColumnValue(int column, const QVariant& value) {
         throw StoreError(u"Die Tabelle %1 ist nicht im Bearbeitungsmodus."_s.arg(Quoted(FileName)));
     const FieldDef& field = Def().Fields[column];
     if (field.Type == FieldType::AutoInc)
-        throw StoreError(u"Das Feld %1 ist ein Zählerfeld und wird von der Datenbank vergeben."_s.arg(
-            Quoted(field.Name)));
+        throw StoreError(
+            u"Das Feld %1 ist ein Zählerfeld und wird von der Datenbank vergeben."_s.arg(
+                Quoted(field.Name)));
     Buffer[column] = value;
     Touched[column] = true;
 }
@@ -533,7 +555,8 @@ void Cursor::Edit() {
     if (St != State::Browse)
         return;
     if (Rows.empty())
-        throw StoreError(u"Die Tabelle %1 enthält keinen Satz zum Bearbeiten."_s.arg(Quoted(FileName)));
+        throw StoreError(
+            u"Die Tabelle %1 enthält keinen Satz zum Bearbeiten."_s.arg(Quoted(FileName)));
     Buffer = Rows[size_t(Pos)].Values;
     Touched = QVector<bool>(Buffer.size(), false);
     St = State::Edit;
@@ -606,32 +629,16 @@ void Cursor::Post() {
             st.Run();
         }
     }
-    // Read the row back as stored: auto-increment value, cut texts, and
-    // whether it still belongs to this cursor's view.
-    QVariantList binds;
-    const bool linked = Binds(binds);
+    // The row as stored: the values were converted to their fields' kinds
+    // before binding, so only the auto-increment value is new. Whether it
+    // still belongs to this view is the same test the query makes.
     Row row;
     row.RowId = rowId;
-    bool inView = false;
-    bool found = false;
-    {
-        Statement st = Base->Prepare(ReadbackSql);
-        // Without a master row the view is empty; the condition is then
-        // evaluated with NULLs and the row reads as outside.
-        if (!linked)
-            binds.clear();
-        for (int i = 0; i < binds.size(); ++i)
-            st.Bind(i + 1, binds[i]);
-        st.BindInt(int(std::count(ReadbackSql.cbegin(), ReadbackSql.cend(), u'?')), rowId);
-        if (st.Step()) {
-            found = true;
-            const int n = int(def.Fields.size());
-            row.Values.resize(n);
-            for (int c = 0; c < n; ++c)
-                row.Values[c] = st.Value(c + 1);
-            inView = linked && st.Int(n + 1) != 0;
-        }
-    }
+    row.Values = std::move(Buffer);
+    const int autoInc = def.AutoIncField();
+    if (autoInc >= 0)
+        row.Values[autoInc] = rowId;
+    const bool inView = InView(row.Values);
     const qint64 previous = inserting ? -1 : rowId;
     St = State::Browse;
     Buffer.clear();
@@ -640,9 +647,13 @@ void Cursor::Post() {
     if (!inserting) {
         Rows.erase(Rows.begin() + Pos);
     }
-    if (found && inView) {
-        const auto at = std::upper_bound(Rows.begin(), Rows.end(), row,
-                                         [this](const Row& a, const Row& b) { return RowLess(a, b); });
+    if (inView) {
+        // Rows are mostly posted in key order, so try the end first.
+        const auto at =
+            Rows.empty() || !RowLess(row, Rows.back())
+                ? Rows.end()
+                : std::upper_bound(Rows.begin(), Rows.end(), row,
+                                   [this](const Row& a, const Row& b) { return RowLess(a, b); });
         Pos = int(at - Rows.begin());
         Rows.insert(at, std::move(row));
         EofFlag = BofFlag = false;
@@ -667,7 +678,8 @@ void Cursor::Delete() {
     Buffer.clear();
     Touched.clear();
     if (Rows.empty())
-        throw StoreError(u"Die Tabelle %1 enthält keinen Satz zum Löschen."_s.arg(Quoted(FileName)));
+        throw StoreError(
+            u"Die Tabelle %1 enthält keinen Satz zum Löschen."_s.arg(Quoted(FileName)));
     const qint64 rowId = Rows[size_t(Pos)].RowId;
     Base->CountWrite();
     {

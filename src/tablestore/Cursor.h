@@ -112,6 +112,7 @@ private:
     void BuildSql();
     // Values for the ? of WhereSql; false when the view is empty anyway.
     bool Binds(QVariantList& binds) const;
+    bool InView(const QVector<QVariant>& values) const;
     void Requery(qint64 keepRow, int keepPos);
     void PlaceRow(Row row, bool inView);
     bool RowLess(const Row& a, const Row& b) const;

@@ -4,7 +4,10 @@
 #include "tablestore/FieldValue.h"
 #include "tablestore/StoreError.h"
 
-DataSource::DataSource(Cursor& cursor, QObject* parent) : QAbstractTableModel(parent), Source(&cursor) {
+#include <QMetaMethod>
+
+DataSource::DataSource(Cursor& cursor, QObject* parent)
+    : QAbstractTableModel(parent), Source(&cursor) {
     connect(Source, &Cursor::RowsChanged, this, &DataSource::RowsChanged);
     connect(Source, &Cursor::Moved, this, [this] { emit CurrentRowChanged(CurrentRow()); });
 }
@@ -35,8 +38,14 @@ QVector<DataSource::Column> DataSource::Shown() const {
 }
 
 void DataSource::RowsChanged() {
-    beginResetModel();
-    endResetModel();
+    // A plan save posts thousands of rows; without a view there is nobody to reset.
+    static const QMetaMethod reset = QMetaMethod::fromSignal(&QAbstractItemModel::modelReset);
+    static const QMetaMethod aboutToReset =
+        QMetaMethod::fromSignal(&QAbstractItemModel::modelAboutToBeReset);
+    if (isSignalConnected(reset) || isSignalConnected(aboutToReset)) {
+        beginResetModel();
+        endResetModel();
+    }
     emit CurrentRowChanged(CurrentRow());
 }
 

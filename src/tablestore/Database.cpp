@@ -100,8 +100,9 @@ void Database::Open(const QString& dir, const QList<TableDef>& tables) {
                 Quoted(def.FileName), Quoted(QDir::toNativeSeparators(Dir))));
     }
     const QByteArray mainUri = FileUri(FilePath(tables.first().FileName)).toUtf8();
-    const int rc = sqlite3_open_v2(mainUri.constData(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(mainUri.constData(), &Db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(Db);
         Db = nullptr;
@@ -121,8 +122,9 @@ void Database::Open(const QString& dir, const QList<TableDef>& tables) {
                 } catch (const StoreError& e) {
                     const int code = sqlite3_errcode(Db);
                     if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-                        throw StoreError(u"Die Datei %1 ist keine Tabellendatei oder beschädigt."_s.arg(
-                            Quoted(def.FileName)));
+                        throw StoreError(
+                            u"Die Datei %1 ist keine Tabellendatei oder beschädigt."_s.arg(
+                                Quoted(def.FileName)));
                     throw StoreError(u"Die Tabelle %1 kann nicht geöffnet werden: %2"_s.arg(
                         Quoted(def.FileName), e.Text()));
                 }
@@ -161,17 +163,18 @@ void Database::CheckFile(const Attached& table) {
             columns.insert(info.Text(1).toLower(), Column{info.Text(2), int(info.Int(5))});
     }
     if (columns.isEmpty())
-        throw StoreError(u"Die Datei %1 enthält keine Tabelle %2."_s.arg(
-            file, Quoted(table.Def.TableName())));
+        throw StoreError(
+            u"Die Datei %1 enthält keine Tabelle %2."_s.arg(file, Quoted(table.Def.TableName())));
     for (const FieldDef& field : table.Def.Fields) {
         const auto it = columns.constFind(field.Name.toLower());
         if (it == columns.constEnd())
-            throw StoreError(u"In der Tabelle %1 fehlt das Feld %2."_s.arg(file, Quoted(field.Name)));
+            throw StoreError(
+                u"In der Tabelle %1 fehlt das Feld %2."_s.arg(file, Quoted(field.Name)));
         // An auto-increment field must be the row number, or new rows get none.
         if (field.Type == FieldType::AutoInc &&
             (it->Pk != 1 || it->Type.compare(u"INTEGER"_s, Qt::CaseInsensitive) != 0))
-            throw StoreError(
-                u"In der Tabelle %1 ist das Feld %2 kein Zählerfeld."_s.arg(file, Quoted(field.Name)));
+            throw StoreError(u"In der Tabelle %1 ist das Feld %2 kein Zählerfeld."_s.arg(
+                file, Quoted(field.Name)));
     }
     try {
         Prepare(u"SELECT rowid FROM "_s + QualifiedName(table.Def.FileName) + u" LIMIT 0"_s).Run();
@@ -256,8 +259,8 @@ void Database::EmptyTable(const QString& fileName) {
     const TableDef& def = Table(fileName);
     for (const Cursor* cursor : OpenCursors)
         if (cursor->Active() && cursor->TableName().compare(def.FileName, Qt::CaseInsensitive) == 0)
-            throw StoreError(
-                u"Die Tabelle %1 ist geöffnet und kann nicht geleert werden."_s.arg(Quoted(fileName)));
+            throw StoreError(u"Die Tabelle %1 ist geöffnet und kann nicht geleert werden."_s.arg(
+                Quoted(fileName)));
     Exec(u"DELETE FROM "_s + QualifiedName(fileName), true);
 }
 

@@ -11,8 +11,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QStringList& TrueWords() {
-    static const QStringList words{u"true"_s, u"t"_s, u"1"_s, u"yes"_s, u"y"_s,
-                                   u"ja"_s,   u"j"_s, u"wahr"_s};
+    static const QStringList words{u"true"_s, u"t"_s,  u"1"_s, u"yes"_s,
+                                   u"y"_s,    u"ja"_s, u"j"_s, u"wahr"_s};
     return words;
 }
 
@@ -21,7 +21,8 @@ QString Quoted(const QString& text) {
 }
 
 [[noreturn]] void Refuse(const QString& text, const FieldDef& def) {
-    throw StoreError(u"%1 ist kein gültiger Wert für das Feld %2."_s.arg(Quoted(text), Quoted(def.Name)));
+    throw StoreError(
+        u"%1 ist kein gültiger Wert für das Feld %2."_s.arg(Quoted(text), Quoted(def.Name)));
 }
 
 bool IsNumber(const QVariant& value) {

@@ -63,9 +63,9 @@ void Statement::BindInt(int index, qint64 value) {
 
 void Statement::BindText(int index, const QString& value) {
     const QByteArray utf8 = value.toUtf8();
-    const int rc = sqlite3_bind_text64(Stmt, index, utf8.constData(),
-                                       static_cast<sqlite3_uint64>(utf8.size()), SQLITE_TRANSIENT,
-                                       SQLITE_UTF8);
+    const int rc =
+        sqlite3_bind_text64(Stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
     if (rc != SQLITE_OK)
         Db->Fail(rc, QString());
 }

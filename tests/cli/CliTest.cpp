@@ -27,7 +27,7 @@ CliRun Cli(const QStringList& args) {
     process.start(QString::fromUtf8(ZENTORIA_CLI), args);
     process.waitForFinished(30000);
     return CliRun{process.exitCode(), process.readAllStandardOutput(),
-               QString::fromUtf8(process.readAllStandardError())};
+                  QString::fromUtf8(process.readAllStandardError())};
 }
 
 // Tables with the plans `names`, stored in this order.
@@ -53,7 +53,8 @@ TEST(CliList, PrintsRefplanTabNameInUtf8) {
     CliFixture f({u"Talbahn Werktag"_s, u"Südbahn – Sonntag"_s});
     const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
     EXPECT_EQ(run.Exit, 0);
-    EXPECT_EQ(run.Out, QByteArray("1\tTalbahn Werktag\n2\tS\xC3\xBC" "dbahn \xE2\x80\x93 Sonntag\n"));
+    EXPECT_EQ(run.Out, QByteArray("1\tTalbahn Werktag\n2\tS\xC3\xBC"
+                                  "dbahn \xE2\x80\x93 Sonntag\n"));
     EXPECT_TRUE(run.Err.isEmpty());
     EXPECT_EQ(Cli({u"list"_s, u"--dir="_s + f.Dir.Path()}).Out, run.Out);
     CliFixture empty({});
@@ -77,7 +78,8 @@ TEST(CliList, ErrorsGoToStandardErrorWithTheirExitStatus) {
         int Exit;
         QString ErrStart;
     };
-    const QString noTables = u"zentoria-cli: Die Tabelle „Bahnhof.DAT“ fehlt im Verzeichnis „%1“."_s.arg(dir.Path());
+    const QString noTables =
+        u"zentoria-cli: Die Tabelle „Bahnhof.DAT“ fehlt im Verzeichnis „%1“."_s.arg(dir.Path());
     for (const Case& c : {
              Case{{u"--dir"_s, dir.Path(), u"list"_s}, 2, noTables},
              Case{{}, 1, u"Aufruf: zentoria-cli"_s},

@@ -13,7 +13,7 @@ struct FaultFixture : StoreFixture {
     FaultFixture() {
         old = MakePlan(5, 2, 3, 4);
         old->PlanName = u"Alt"_s;
-        old->Trains[1].Points[4].BhfIdx = 5; // moves when station 4 goes
+        old->Trains[1].Points[4].BhfIdx = 5;  // moves when station 4 goes
         StoreNew(*Dm, *MakePlan(2, 1, 1, 2)); // a neighbour that must stay untouched
         StoreNew(*Dm, *old);
         changed = MakePlan(4, 3, 4, 6);

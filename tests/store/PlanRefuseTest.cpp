@@ -26,7 +26,8 @@ void AddStations(Tdm& dm, int n, int tracks) {
         dm.tBhfPlan.Post();
         for (int j = 0; j < tracks; ++j) {
             dm.tGlsPlan.Insert();
-            dm.tGlsPlan.FieldByName(u"BHFID"_s).SetInteger(dm.tBhfPlan.FieldByName(u"BHFID"_s).AsInteger());
+            dm.tGlsPlan.FieldByName(u"BHFID"_s)
+                .SetInteger(dm.tBhfPlan.FieldByName(u"BHFID"_s).AsInteger());
             dm.tGlsPlan.Post();
         }
     }
@@ -41,7 +42,8 @@ void AddTrains(Tdm& dm, int n, int points) {
         dm.tZugPlan.Post();
         for (int p = 0; p < points; ++p) {
             dm.tZCntPlan.Insert();
-            dm.tZCntPlan.FieldByName(u"ZCNT"_s).SetInteger(dm.tZugPlan.FieldByName(u"LFD"_s).AsInteger());
+            dm.tZCntPlan.FieldByName(u"ZCNT"_s).SetInteger(
+                dm.tZugPlan.FieldByName(u"LFD"_s).AsInteger());
             for (const QString& field : {u"MODUS"_s, u"BHFIDX"_s, u"GLSIDX"_s})
                 dm.tZCntPlan.FieldByName(field).SetInteger(1);
             dm.tZCntPlan.FieldByName(u"UHRZEIT"_s).SetString(u"08:00:00"_s);

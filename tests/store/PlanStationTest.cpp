@@ -47,10 +47,12 @@ TEST(PlanStation, RefusesAUsedStationAPlanNeverStoredAndAStationNotThere) {
     };
     for (const Case& c : {
              Case{4, DocStored, u"Bahnhof kann nicht gelöscht werden -> Zugfahrten !"},
-             Case{3, DocNew, u"Der Bahnhof wurde nicht gelöscht: Der Fahrplan ist noch nicht "
-                             u"gespeichert."},
-             Case{5, DocStored, u"Der Bahnhof wurde nicht gelöscht: Der gespeicherte Fahrplan "
-                                u"hat keinen Bahnhof 5."},
+             Case{3, DocNew,
+                  u"Der Bahnhof wurde nicht gelöscht: Der Fahrplan ist noch nicht "
+                  u"gespeichert."},
+             Case{5, DocStored,
+                  u"Der Bahnhof wurde nicht gelöscht: Der gespeicherte Fahrplan "
+                  u"hat keinen Bahnhof 5."},
          }) {
         const StoreResult result = DeletePlanStation(*f.Dm, c.Station, c.DocState);
         EXPECT_FALSE(result.Ok);

@@ -37,12 +37,12 @@ int StoreFixture::Rows(const QString& file) {
 }
 
 int StoreFixture::Orphans() {
-    return int(
-        Query(u"SELECT (SELECT count(*) FROM %1 b WHERE b.REFPLAN NOT IN (SELECT REFPLAN FROM %2))"_s
-              u" + (SELECT count(*) FROM %3 g WHERE g.BHFID NOT IN (SELECT BHFID FROM %1))"_s
-              u" + (SELECT count(*) FROM %4 z WHERE z.REFPLAN NOT IN (SELECT REFPLAN FROM %2))"_s
-              u" + (SELECT count(*) FROM %5 c WHERE c.ZCNT NOT IN (SELECT LFD FROM %4))"_s,
-              {BhfPlanFile, SavePlanFile, GlsPlanFile, ZugPlanFile, ZCntPlanFile}));
+    return int(Query(
+        u"SELECT (SELECT count(*) FROM %1 b WHERE b.REFPLAN NOT IN (SELECT REFPLAN FROM %2))"_s
+        u" + (SELECT count(*) FROM %3 g WHERE g.BHFID NOT IN (SELECT BHFID FROM %1))"_s
+        u" + (SELECT count(*) FROM %4 z WHERE z.REFPLAN NOT IN (SELECT REFPLAN FROM %2))"_s
+        u" + (SELECT count(*) FROM %5 c WHERE c.ZCNT NOT IN (SELECT LFD FROM %4))"_s,
+        {BhfPlanFile, SavePlanFile, GlsPlanFile, ZugPlanFile, ZCntPlanFile}));
 }
 
 std::unique_ptr<PlanRec> MakePlan(int stations, int tracks, int trains, int points) {

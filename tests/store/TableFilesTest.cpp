@@ -19,12 +19,14 @@ namespace {
 QStringList Columns(const QString& path, const QString& table) {
     sqlite3* db = nullptr;
     QStringList names;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
         sqlite3_stmt* st = nullptr;
         const QByteArray sql = (u"PRAGMA table_info(\""_s + table + u"\")"_s).toUtf8();
         if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK)
             while (sqlite3_step(st) == SQLITE_ROW)
-                names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+                names << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
         sqlite3_finalize(st);
     }
     sqlite3_close(db);
@@ -73,7 +75,8 @@ TEST(TableFiles, SampleIsAConsistentStationDatabaseAndPlan) {
         const int n = dm.tBhf.FieldByName(u"NumGleise"_s).AsInteger();
         EXPECT_GE(n, 1);
         EXPECT_LE(n, 6);
-        EXPECT_EQ(dm.tBhf.FieldByName(u"BhfID"_s).AsInteger(), dm.tBhf.FieldByName(u"LfdNr"_s).AsInteger());
+        EXPECT_EQ(dm.tBhf.FieldByName(u"BhfID"_s).AsInteger(),
+                  dm.tBhf.FieldByName(u"LfdNr"_s).AsInteger());
         EXPECT_FALSE(dm.tBhf.FieldByName(u"Abk"_s).AsString().isEmpty());
         ASSERT_EQ(dm.tGleis.RecordCount(), n);
         for (int k = 1; k <= n; ++k) {

@@ -18,8 +18,8 @@ namespace {
 
 QByteArray DirectoryState(const QString& dir) {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QFileInfo& info : QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                                          QDir::Name)) {
+    for (const QFileInfo& info :
+         QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         hash.addData(info.fileName().toUtf8());
         QFile file(info.filePath());
         if (info.isFile() && file.open(QIODevice::ReadOnly))

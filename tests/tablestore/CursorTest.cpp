@@ -23,7 +23,8 @@ class CursorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         kopf.Open();
-        for (const auto& [name, folge] : {std::pair{u"Cdorf"_s, 2}, {u"Adorf"_s, 3}, {u"Bdorf"_s, 1}})
+        for (const auto& [name, folge] :
+             {std::pair{u"Cdorf"_s, 2}, {u"Adorf"_s, 3}, {u"Bdorf"_s, 1}})
             f.AddKopf(kopf, name, folge);
     }
     EngineFixture f;
@@ -185,7 +186,8 @@ TEST_F(CursorTest, FilterOnBooleanAndRowsLeavingItAfterPost) {
     marked.SetFilter(u"Mark"_s, true);
     unmarked.Open();
     marked.Open();
-    f.Raw(u"Kopf.DAT"_s, u"INSERT INTO Kopf (Name, Mark) VALUES ('Nulldorf', NULL), ('Textdorf', 'True')"_s);
+    f.Raw(u"Kopf.DAT"_s,
+          u"INSERT INTO Kopf (Name, Mark) VALUES ('Nulldorf', NULL), ('Textdorf', 'True')"_s);
     unmarked.Refresh();
     marked.Refresh();
     // An empty boolean counts as false, as AsBoolean reads it.

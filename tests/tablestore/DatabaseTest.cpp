@@ -21,7 +21,8 @@ namespace {
 
 QByteArray DirectoryState(const QString& dir) {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QFileInfo& info : QDir(dir).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
+    for (const QFileInfo& info :
+         QDir(dir).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
         hash.addData(info.fileName().toUtf8());
         QFile file(info.filePath());
         if (file.open(QIODevice::ReadOnly))
@@ -80,13 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
                  u"Die Datei „Teil.DAT“ ist keine Tabellendatei oder beschädigt."},
         OpenCase{"EmptyFile", [](EngineFixture& f) { WriteFile(f, u"Teil.DAT"_s, QByteArray()); },
                  u"Die Datei „Teil.DAT“ enthält keine Tabelle „Teil“."},
-        OpenCase{"MissingField",
-                 [](EngineFixture& f) { f.Raw(u"Teil.DAT"_s, u"ALTER TABLE Teil DROP COLUMN Bez"_s); },
-                 u"In der Tabelle „Teil.DAT“ fehlt das Feld „Bez“."},
+        OpenCase{
+            "MissingField",
+            [](EngineFixture& f) { f.Raw(u"Teil.DAT"_s, u"ALTER TABLE Teil DROP COLUMN Bez"_s); },
+            u"In der Tabelle „Teil.DAT“ fehlt das Feld „Bez“."},
         OpenCase{"AutoIncNotRowNumber",
                  [](EngineFixture& f) {
-                     f.Raw(u"Teil.DAT"_s, u"DROP TABLE Teil; CREATE TABLE Teil (Lfd INTEGER, KopfNr "
-                                          u"INTEGER, Bez TEXT, Num INTEGER)"_s);
+                     f.Raw(u"Teil.DAT"_s,
+                           u"DROP TABLE Teil; CREATE TABLE Teil (Lfd INTEGER, KopfNr "
+                           u"INTEGER, Bez TEXT, Num INTEGER)"_s);
                  },
                  u"In der Tabelle „Teil.DAT“ ist das Feld „Lfd“ kein Zählerfeld."}),
     [](const auto& tested) { return std::string(tested.param.Name); });

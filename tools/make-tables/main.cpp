@@ -16,9 +16,10 @@ void Print(std::FILE* stream, const QString& text) {
     std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stream);
 }
 
-const QString Usage = u"Aufruf: make-tables [--sample] [--missing-only] VERZEICHNIS\n"
-                      u"  --sample        auch Beispiel-Bahnhöfe und einen Beispielfahrplan schreiben\n"
-                      u"  --missing-only  vorhandene Dateien stehen lassen, nur fehlende anlegen"_s;
+const QString Usage =
+    u"Aufruf: make-tables [--sample] [--missing-only] VERZEICHNIS\n"
+    u"  --sample        auch Beispiel-Bahnhöfe und einen Beispielfahrplan schreiben\n"
+    u"  --missing-only  vorhandene Dateien stehen lassen, nur fehlende anlegen"_s;
 
 } // namespace
 
