@@ -208,6 +208,23 @@ TEST_F(TransactionTest, LockHeldElsewhereIsRetriedAbout15TimesThenFails) {
     EXPECT_EQ(Rows(u"Kopf.DAT"_s), 3);
 }
 
+TEST(DatabaseOpen, DirectoryNamesWithUmlautsAndUriCharacters) {
+    TempDir dir;
+    const QString path = dir.File(u"Fahrpläne #1 %20?"_s);
+    ASSERT_TRUE(QDir().mkpath(path));
+    for (const TableDef& def : EngineTables())
+        CreateTableFile(path, def);
+    Database db;
+    db.Open(path, EngineTables());
+    Cursor kopf{db, u"Kopf.DAT"_s};
+    kopf.Open();
+    kopf.Insert();
+    kopf.FieldByName(u"Name"_s).SetString(u"Adorf"_s);
+    kopf.Post();
+    EXPECT_EQ(kopf.RecordCount(), 1);
+    EXPECT_EQ(QDir(path).entryList(QDir::Files), (QStringList{u"Kopf.DAT"_s, u"Teil.DAT"_s}));
+}
+
 TEST(TableFile, RefusesToOverwriteAndMakesNamedIndexes) {
     TempDir dir;
     const TableDef def = EngineTables().first();

@@ -3,6 +3,7 @@
 #include "model/TimeOfDay.h"
 #include "tablestore/FieldValue.h"
 #include "tablestore/StoreError.h"
+#include "tablestore/ValueOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"'True'", false, 0, false, 0, true, u"True"},
         ReadCase{"x'41ff'", false, 0, false, 0, false, u"A\ufffd"},
         ReadCase{"99999999999", false, 0, true, 99999999999.0, true, u"99999999999"}));
+
+TEST(ValueOrder, FollowsSqliteOrderOfStoredValues) {
+    // Each value sorts before the next one.
+    const QVariantList ascending{
+        QVariant(),       QVariant(qint64(-5)), QVariant(1.5),    QVariant(qint64(2)),
+        QVariant(u"Z"_s), QVariant(u"a"_s),     QVariant(u"ä"_s), QVariant(QByteArray("\x01"))};
+    for (int i = 0; i + 1 < ascending.size(); ++i) {
+        EXPECT_LT(CompareValues(ascending[i], ascending[i + 1]), 0) << i;
+        EXPECT_GT(CompareValues(ascending[i + 1], ascending[i]), 0) << i;
+    }
+    EXPECT_EQ(CompareValues(QVariant(qint64(2)), QVariant(2.0)), 0);
+    EXPECT_EQ(CompareValues(QVariant(3), QVariant(qint64(3))), 0);
+}
 
 TEST(FieldTime, TimeFieldsHoldDayFractionsAndShowAsText) {
     EngineFixture f;
