@@ -1,4 +1,5 @@
 #include "platform/Canvas.h"
+#include "platform/Resources.h"
 
 #include <QApplication>
 
@@ -10,7 +11,8 @@ int main(int argc, char** argv) {
     // Widget tests run without a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    InitResources();
+    InstallProgramFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPolygon>
@@ -22,6 +23,13 @@ TColor FromQRgb(unsigned int rgb) {
 void InstallFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+void InstallProgramFonts() {
+    InstallFontSubstitutes();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    QGuiApplication::setFont(font);
 }
 
 Canvas::Canvas(QImage& image) : P(&image), Target(&image), DeviceDpi(96) {

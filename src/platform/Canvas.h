@@ -144,3 +144,5 @@ private:
 // Registers the stand-ins for the Windows fonts the program is drawn with,
 // so metrics are the same on every machine. Call once after QGuiApplication.
 void InstallFontSubstitutes();
+// The substitutes, and "MS Sans Serif" 8 pt as the font of all windows.
+void InstallProgramFonts();

@@ -1,0 +1,227 @@
+#pragma once
+
+#include "diagram/DiagramView.h"
+#include "diagram/ScreenImage.h"
+#include "model/PlanRec.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QGroupBox;
+class QScrollArea;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+class TPlanImage;
+
+// A plan open in the editor is drawn and edited only while this is set.
+extern bool PlanOpen;
+
+// Edit modes of the diagram.
+constexpr std::uint8_t EditNone = 0;
+constexpr std::uint8_t EditInsertTrain = 1;
+constexpr std::uint8_t EditTrains = 2;
+constexpr std::uint8_t EditStations = 3;
+
+// Drag images of one run: picture, mask and the background under it.
+struct RunSpriteImages {
+    QImage Picture;
+    QImage Mask;
+    QImage Background;
+};
+
+// The main window: owns the open plan, its document and editing state, the
+// menus, the tool tabs and the diagram's paint box.
+class TFMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFMain(QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // The open plan and its document state.
+    PlanRec Plan;
+    std::uint8_t DocState = DocNone;
+    bool Modified = false;
+    bool ColourPrint = true;
+    int LastWidth = 0;
+    int LastHeight = 0;
+
+    // Editing state of the diagram.
+    std::uint8_t EditMode = EditNone;
+    std::uint8_t InsertStep = 0;
+    int InsertTrain = 0;
+    int InsertPoints = 0;
+    QString InsertError;
+    int HoverStation = 0;
+    int HoverTrack = 0;
+    double HoverTime = 0.0;
+    double PrevHoverTime = 0.0;
+    bool TrainMarked = false;
+    int SelTrain = 0;
+    int SelPoint = 0;
+    bool MoveArmed = false;
+    bool PointDragActive = false;
+    std::uint8_t MoveKind = 0;
+    std::uint8_t DragVariant = 0;
+    bool DragMoved = false;
+
+    // Time-axis values of the last drawing and what the renderer needs of
+    // the window; refreshed from the fields above before every drawing.
+    DiagramView View;
+    // The paint box's visible part; all drawing on the screen goes here.
+    ScreenImage Screen;
+
+    // Off-screen bitmaps of the drags and of plan printing; created empty
+    // and sized by their users.
+    std::array<RunSpriteImages, MaxPoints> RunSprite;
+    QImage DragBackground;
+    QImage DragMask;
+    QImage PrintBitmap;
+
+    // Menu items.
+    QMenu* Datei1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* Delete1 = nullptr;
+    QMenu* bbPrint = nullptr;
+    QAction* dxBarButton3 = nullptr;
+    QAction* dxBarButton5 = nullptr;
+    QAction* dxBarFarbdruck = nullptr;
+    QAction* Programmbeenden1 = nullptr;
+    QMenu* dxBarSubItem2 = nullptr;
+    QAction* BhfDBBtn = nullptr;
+    QAction* bbPlanScannen = nullptr;
+    QMenu* bbplan = nullptr;
+    QAction* bbMann = nullptr;
+    QAction* bbBhf = nullptr;
+    QAction* bbZug = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* dxBarButton1 = nullptr;
+    QAction* TREVALONHomepage1 = nullptr;
+    QAction* Info1 = nullptr;
+
+    // Tool panel and tabs.
+    QWidget* BtnPanel = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* tsFahrplan = nullptr;
+    QWidget* tsBahnhof = nullptr;
+    QWidget* tsZuege = nullptr;
+    QWidget* tsZeitachse = nullptr;
+    QWidget* tsSonst = nullptr;
+    QLineEdit* EditBez = nullptr;
+    QLineEdit* EditBem = nullptr;
+    QToolButton* FahrdienstBtn = nullptr;
+    QToolButton* TabelleBtn = nullptr;
+    QToolButton* FahrplanBtn = nullptr;
+    QToolButton* PlanScannenBtn = nullptr;
+    QToolButton* sbBhfPlus = nullptr;
+    QToolButton* sbBhfMinus = nullptr;
+    QToolButton* NewTrainBtn = nullptr;
+    QToolButton* ZugDelBtn = nullptr;
+    QToolButton* NewNameBtn = nullptr;
+    QComboBox* ColBox = nullptr;
+    QGroupBox* rgZugMoveTyp = nullptr;
+    QRadioButton* rgZugMoveTypItem[2] = {nullptr, nullptr};
+    QComboBox* UhrBegBox = nullptr;
+    QComboBox* UhrEndBox = nullptr;
+    QComboBox* PPMinBox = nullptr;
+    QComboBox* GridChoiceBox = nullptr;
+    QComboBox* ColBoxBack = nullptr;
+    QCheckBox* cbTaktFP = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+
+    // Centre and bottom.
+    QWidget* Panel1 = nullptr;
+    QLabel* TitelPanel = nullptr;
+    QScrollArea* PlanBox = nullptr;
+    QWidget* PlanBoxContent = nullptr;
+    TPlanImage* PlanImage = nullptr;
+    QWidget* InfoPanel = nullptr;
+    QWidget* ModusPanel = nullptr;
+    QLabel* ModusCaption = nullptr;
+    QLabel* ModusLabel = nullptr;
+    QLabel* BhfLabel = nullptr;
+    QLabel* GlsLabel = nullptr;
+    QLabel* TimeLabel = nullptr;
+
+    // Plan state operations used across the program.
+    void ResetPlan();
+    void ClearPlanView();
+    void SetEditMode(std::uint8_t mode);
+    void EnablePlanCommands(bool enable);
+    void ShowTitle(const QString& name);
+    // Sizes the canvas from the plan and repaints it.
+    void ResizePlan();
+    void PaintPlan();
+    // Draws train SelTrain on the screen in the marked or unmarked look.
+    void HighlightTrain(bool marked);
+    // The view state as the renderer needs it now.
+    DiagramView& CurrentView();
+
+    // Plan settings on the tool tabs.
+    void ShowPlanTexts();
+    void ShowPlanSettings();
+    void EditBezChange();
+    void EditBemChange();
+    void UhrBegBoxChange();
+    void UhrEndBoxChange();
+    void PPMinBoxChange();
+    void GridChoiceBoxChange();
+    void ColBoxBackChange();
+    void cbTaktFPClick();
+
+    // The closing question; true when the window may close.
+    bool FormClose();
+    // Stores the open plan; false (after showing why) when that failed.
+    virtual bool StoreOpenPlan();
+
+    // Help and about.
+    void ShowHelp(int context);
+    void dxBarButton1Click();
+    void TREVALONHomepage1Click();
+    void Info1Click();
+    void dxBarFarbdruckClick();
+    void Programmbeenden1Click();
+    void rgZugMoveTypClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormResize();
+    void FormDestroy();
+    void WMGetMinMaxInfo();
+    void CreateMenus();
+    void CreateToolPanel();
+    void CreateFahrplanTab();
+    void CreateBahnhofTab();
+    void CreateZuegeTab();
+    void CreateZeitachseTab();
+    void CreateSonstTab();
+    void CreateCentre();
+    void CreateInfoPanel();
+    void ClearEditingState();
+    void ConnectSettingsHandlers();
+    void DrawDescriptionOnScreen(const QString& text);
+    void PlanImagePaint(QPaintEvent* event);
+    // Shows what was drawn on the screen image inside canvas rectangle r.
+    void ShowScreenPart(const TRect& r);
+    TRect VisiblePlanRect() const;
+
+    bool Destroyed = false;
+};

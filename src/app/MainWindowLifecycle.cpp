@@ -1,0 +1,212 @@
+// Creation, resizing, closing and the plan-state switches of the main window.
+#include "app/MainWindow.h"
+
+#include "app/AppInfo.h"
+#include "app/HelpWindow.h"
+#include "app/PlanImage.h"
+#include "model/TimeOfDay.h"
+#include "platform/Cursors.h"
+#include "platform/Messages.h"
+
+#include <QAction>
+#include <QRadioButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+bool PlanOpen = false;
+
+namespace {
+constexpr int DesignWidth = 807;
+constexpr int DesignHeight = 600;
+} // namespace
+
+TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(AppTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/zentoria.png")));
+    setProperty("helpContext", 10);
+    CreateMenus();
+    CreateToolPanel();
+    CreateCentre();
+    CreateInfoPanel();
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BtnPanel);
+    layout->addWidget(Panel1, 1);
+    layout->addWidget(InfoPanel);
+    setCentralWidget(central);
+    ConnectSettingsHandlers();
+    resize(DesignWidth, DesignHeight);
+    FormCreate();
+}
+
+TFMain::~TFMain() {
+    FormDestroy();
+}
+
+void TFMain::FormCreate() {
+    WMGetMinMaxInfo();
+    FitFormToScreen(*this, true);
+    ColourPrint = true;
+    LastWidth = width();
+    LastHeight = height();
+
+    PlanOpen = false;
+    ClearEditingState();
+    SetEditMode(EditNone);
+    Modified = false;
+    DocState = DocNone;
+
+    EnablePlanCommands(false);
+    PageControl1->setCurrentWidget(tsFahrplan);
+    PageControl1->setEnabled(false);
+    for (QWidget* tab : {tsBahnhof, tsZuege, tsZeitachse, tsSonst})
+        PageControl1->setTabVisible(PageControl1->indexOf(tab), false);
+    PageControl1->setTabVisible(PageControl1->indexOf(tsFahrplan), true);
+
+    ResetPlan();
+    BhfLabel->clear();
+    GlsLabel->clear();
+
+    RegisterInsertionCursors();
+    // The drag and print bitmaps start empty; their users size them.
+    for (RunSpriteImages& sprite : RunSprite)
+        sprite = RunSpriteImages{};
+    DragBackground = QImage();
+    DragMask = QImage();
+    PrintBitmap = QImage();
+}
+
+void TFMain::ClearEditingState() {
+    InsertTrain = 0;
+    HoverStation = 0;
+    HoverTrack = 0;
+    SelTrain = 0;
+    SelPoint = 0;
+    InsertPoints = 0;
+    InsertStep = 0;
+    InsertError.clear();
+    MoveArmed = false;
+    PointDragActive = false;
+    DragMoved = false;
+    DragVariant = 0;
+    MoveKind = 0;
+    TrainMarked = false;
+    HoverTime = CurrentMinuteOfDay();
+    PrevHoverTime = HoverTime;
+}
+
+void TFMain::WMGetMinMaxInfo() {
+    // The window may not shrink below 640 × 480 nor grow beyond 1280 × 1024
+    // or the screen, whichever is smaller.
+    QSize largest(1280, 1024);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        largest = largest.boundedTo(screen->size());
+    setMinimumSize(640, 480);
+    setMaximumSize(largest.expandedTo(QSize(640, 480)));
+}
+
+void TFMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TFMain::FormResize() {
+    LastWidth = width();
+    LastHeight = height();
+    ResizePlan();
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TFMain::FormClose() {
+    if (!Modified)
+        return true;
+    if (!AskYesNo(QStringLiteral("Akt. Fahrplan ist noch nicht gespeichert ! - Speichern ?")))
+        return true;
+    // A failed save keeps the window open, so the plan is not lost.
+    return StoreOpenPlan();
+}
+
+void TFMain::FormDestroy() {
+    if (Destroyed)
+        return;
+    Destroyed = true;
+    CloseAllHelpWindows();
+}
+
+void TFMain::Programmbeenden1Click() {
+    close();
+}
+
+void TFMain::dxBarFarbdruckClick() {
+    ColourPrint = dxBarFarbdruck->isChecked();
+}
+
+void TFMain::rgZugMoveTypClick() {
+    MoveKind = rgZugMoveTypItem[1]->isChecked() ? 1 : 0;
+}
+
+void TFMain::ResetPlan() {
+    ::ResetPlan(Plan);
+}
+
+void TFMain::SetEditMode(std::uint8_t mode) {
+    static const char* const texts[] = {"", "Zug hinzufügen", "Zug editieren",
+                                        "Bahnhof bearbeiten"};
+    EditMode = mode;
+    ModusLabel->setText(mode < 4 ? QString::fromUtf8(texts[mode]) : QString());
+    MoveArmed = false;
+}
+
+void TFMain::EnablePlanCommands(bool enable) {
+    for (QAction* a : {Save1, Delete1, SaveAs1, bbZug, bbBhf, bbMann, bbPlanScannen})
+        a->setEnabled(enable);
+    bbplan->menuAction()->setEnabled(enable);
+    bbplan->setEnabled(enable);
+    bbPrint->menuAction()->setEnabled(enable);
+    bbPrint->setEnabled(enable);
+    for (QWidget* tab : {tsFahrplan, tsBahnhof, tsZuege, tsZeitachse, tsSonst})
+        PageControl1->setTabVisible(PageControl1->indexOf(tab), enable);
+}
+
+void TFMain::ShowTitle(const QString& name) {
+    const QString text = name.isEmpty() ? QStringLiteral("  Fahrplan: <unbenannt>")
+                                        : QStringLiteral("  Fahrplan: ") + name;
+    if (TitelPanel->text() != text)
+        TitelPanel->setText(text);
+}
+
+void TFMain::ClearPlanView() {
+    EnablePlanCommands(false);
+    // Hiding the tabs moves the current one; "Fahrplan" comes back first.
+    PageControl1->setCurrentWidget(tsFahrplan);
+    ShowTitle(QString());
+    ResetPlan();
+    PlanOpen = false;
+    Modified = false;
+    DocState = DocNone;
+    ClearEditingState();
+    SetEditMode(EditNone);
+    NewTrainBtn->setEnabled(true);
+}
+
+bool TFMain::StoreOpenPlan() {
+    ShowMessageBox(QStringLiteral("Fehler"),
+                   QStringLiteral("Der Fahrplan kann nicht gespeichert werden."));
+    return false;
+}

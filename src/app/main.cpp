@@ -1,0 +1,5 @@
+#include "app/ZentoriaApp.h"
+
+int main(int argc, char** argv) {
+    return RunZentoria(argc, argv);
+}

@@ -1,0 +1,36 @@
+#include "cli/CliPlan.h"
+
+#include "store/Tdm.h"
+#include "tablestore/StoreError.h"
+
+using namespace Qt::StringLiterals;
+
+bool SelectPlan(Tdm& dm, const QString& arg, QString& error) {
+    try {
+        Cursor& t = dm.tSavePlan;
+        bool isNumber = false;
+        const int number = arg.toInt(&isNumber);
+        if (isNumber && t.FindKey({number}))
+            return true;
+        int found = 0;
+        int at = 0;
+        for (int i = 1; i <= t.RecordCount(); ++i) {
+            t.SetRecNo(i);
+            if (t.FieldByName(u"NAME"_s).AsString() == arg) {
+                ++found;
+                at = i;
+            }
+        }
+        if (found == 1) {
+            t.SetRecNo(at);
+            return true;
+        }
+        error = found == 0 ? u"Einen gespeicherten Fahrplan „%1“ gibt es nicht."_s.arg(arg)
+                           : u"Der Name „%1“ passt auf %2 gespeicherte Fahrpläne; bitte die "
+                             u"Nummer (REFPLAN) angeben."_s.arg(arg)
+                                 .arg(found);
+    } catch (const StoreError& e) {
+        error = e.Text();
+    }
+    return false;
+}

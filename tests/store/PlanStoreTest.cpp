@@ -1,0 +1,198 @@
+#include "StoreFixture.h"
+
+#include "model/TimeOfDay.h"
+#include "store/PlanStore.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::unique_ptr<PlanRec> Load(Tdm& dm) {
+    auto plan = std::make_unique<PlanRec>();
+    const StoreResult result = LoadPlan(dm, *plan);
+    EXPECT_TRUE(result.Ok) << result.Error.toStdString();
+    return plan;
+}
+
+QString PointTime(StoreFixture& f, int row) {
+    Cursor& c = f.Dm->tZCntPlan;
+    c.SetRecNo(row);
+    return c.FieldByName(u"UHRZEIT"_s).AsString();
+}
+
+TEST(PlanStore, RoundTripKeepsEveryStoredField) {
+    StoreFixture f;
+    auto plan = MakePlan(4, 3, 5, 6);
+    plan->Trains[3].Color = 0x808080;
+    plan->Trains[3].Points[2].Richtung = RichtungLeft;
+    StoreNew(*f.Dm, *plan);
+    EXPECT_EQ(f.Rows(SavePlanFile), 1);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 4);
+    EXPECT_EQ(f.Rows(GlsPlanFile), 12);
+    EXPECT_EQ(f.Rows(ZugPlanFile), 5);
+    EXPECT_EQ(f.Rows(ZCntPlanFile), 30);
+    Cursor& h = f.Dm->tSavePlan;
+    EXPECT_EQ(h.FieldByName(u"ANZBHF"_s).AsInteger(), 4);
+    EXPECT_EQ(h.FieldByName(u"ANZZUG"_s).AsInteger(), 5);
+    EXPECT_EQ(h.FieldByName(u"BACKCOL"_s).AsInteger(), 0xC0C0C0);
+    EXPECT_TRUE(h.FieldByName(u"TAKTFP"_s).AsBoolean());
+    auto loaded = Load(*f.Dm);
+    ExpectSamePlan(*loaded, *plan);
+    EXPECT_TRUE(loaded->Stations[2].InUse);
+    EXPECT_FALSE(loaded->Stations[2].Marked);
+    EXPECT_TRUE(loaded->Trains[5].InUse);
+}
+
+TEST(PlanStore, TextsAreCutTimesWrittenAsTextAndDesignationsToTwo) {
+    StoreFixture f;
+    auto plan = MakePlan(2, 2, 1, 4);
+    plan->PlanName = QString(31, u'N');
+    plan->Stations[1].Tracks[1].Designation = u"12a"_s;
+    plan->Trains[1].Name = u"Eilzug 1234"_s; // eleven characters
+    plan->Trains[1].Points[1].Time = EncodeTime(0, 0, 30, 400);
+    plan->Trains[1].Points[2].Time = 1.0;
+    plan->Trains[1].Points[3].Time = EncodeTime(7, 5);
+    plan->Trains[1].Points[4].Time = EncodeTime(23, 59, 59, 999);
+    StoreNew(*f.Dm, *plan);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"NAME"_s).AsString(), QString(30, u'N'));
+    EXPECT_EQ(PointTime(f, 1), u"00:00:30"_s);
+    EXPECT_EQ(PointTime(f, 2), u"00:00:00"_s);
+    EXPECT_EQ(PointTime(f, 3), u"07:05:00"_s);
+    EXPECT_EQ(PointTime(f, 4), u"23:59:59"_s);
+    auto loaded = Load(*f.Dm);
+    EXPECT_EQ(loaded->PlanName, QString(30, u'N'));
+    EXPECT_EQ(loaded->Stations[1].Tracks[1].Designation.Text(), u"12"_s);
+    EXPECT_EQ(loaded->Trains[1].Name, u"Eilzug 123"_s);
+    EXPECT_DOUBLE_EQ(loaded->Trains[1].Points[1].Time, EncodeTime(0, 0, 30));
+    EXPECT_DOUBLE_EQ(loaded->Trains[1].Points[2].Time, 0.0);
+    EXPECT_DOUBLE_EQ(loaded->Trains[1].Points[3].Time, EncodeTime(7, 5));
+}
+
+TEST(PlanStore, SlotsNotInUseAreSkippedAndRenumberedAndEmptyTrainsKept) {
+    StoreFixture f;
+    auto plan = MakePlan(3, 2, 5, 4);
+    plan->Trains[2].InUse = false;
+    plan->Trains[4].InUse = false;
+    plan->Trains[5].PointCount = 0;
+    StoreNew(*f.Dm, *plan);
+    EXPECT_EQ(f.Rows(ZugPlanFile), 3);
+    EXPECT_EQ(f.Rows(ZCntPlanFile), 8);
+    auto loaded = Load(*f.Dm);
+    ASSERT_EQ(loaded->TrainCount, 3);
+    EXPECT_EQ(loaded->Trains[1].Number, 1);
+    EXPECT_EQ(loaded->Trains[2].Number, 3);
+    EXPECT_EQ(loaded->Trains[3].Number, 5);
+    EXPECT_EQ(loaded->Trains[2].Name, u"Zug #3"_s);
+    EXPECT_EQ(loaded->Trains[3].PointCount, 0);
+    EXPECT_TRUE(loaded->Trains[3].InUse);
+}
+
+TEST(PlanStore, SavingTwiceKeepsTheHeaderAndGivesNewDetailRows) {
+    StoreFixture f;
+    auto plan = MakePlan(2, 2, 2, 2);
+    StoreNew(*f.Dm, *plan);
+    const int refPlan = f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+    const qint64 firstBhf = f.Query(u"SELECT min(BHFID) FROM %1"_s, {BhfPlanFile});
+    const qint64 firstCnt = f.Query(u"SELECT min(LFD) FROM %1"_s, {ZCntPlanFile});
+    auto before = Load(*f.Dm);
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    ASSERT_TRUE(StorePlan(*f.Dm, *plan, docState, modified).Ok);
+    EXPECT_EQ(docState, DocStored);
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(f.Rows(SavePlanFile), 1);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), refPlan);
+    EXPECT_GT(f.Query(u"SELECT min(BHFID) FROM %1"_s, {BhfPlanFile}), firstBhf + 1);
+    EXPECT_GT(f.Query(u"SELECT min(LFD) FROM %1"_s, {ZCntPlanFile}), firstCnt + 3);
+    EXPECT_EQ(f.Rows(GlsPlanFile), 4);
+    EXPECT_EQ(f.Orphans(), 0);
+    ExpectSamePlan(*Load(*f.Dm), *before);
+}
+
+TEST(PlanStore, SaveAsInsertsANewHeaderAndLeavesTheOldPlan) {
+    StoreFixture f;
+    auto first = MakePlan(2, 1, 1, 2);
+    StoreNew(*f.Dm, *first);
+    auto second = MakePlan(3, 2, 2, 4);
+    second->PlanName = u"Kopie"_s;
+    StoreNew(*f.Dm, *second);
+    EXPECT_EQ(f.Dm->tSavePlan.RecNo(), 2);
+    ExpectSamePlan(*Load(*f.Dm), *second);
+    f.Dm->tSavePlan.First();
+    ExpectSamePlan(*Load(*f.Dm), *first);
+}
+
+TEST(PlanStore, LoadUsesTheRowsNotTheHeaderCountsAndLeavesSlotsBeyond) {
+    StoreFixture f;
+    StoreNew(*f.Dm, *MakePlan(3, 2, 0, 0));
+    Cursor& h = f.Dm->tSavePlan;
+    h.Edit();
+    h.FieldByName(u"ANZBHF"_s).SetInteger(7);
+    h.FieldByName(u"ANZZUG"_s).SetInteger(9);
+    h.Post();
+    auto plan = MakePlan(5, 4, 2, 2);
+    plan->Spare = 5;
+    ASSERT_TRUE(LoadPlan(*f.Dm, *plan).Ok);
+    EXPECT_EQ(plan->StationCount, 3);
+    EXPECT_EQ(plan->TrainCount, 0); // a plan without trains
+    EXPECT_EQ(plan->Spare, 0);
+    EXPECT_EQ(plan->Stations[4].Name, u"Bahnhof 4"_s); // beyond the count, as it was
+}
+
+TEST(PlanStore, PreconditionsAreRefusedWithoutWriting) {
+    StoreFixture f;
+    auto plan = MakePlan(2, 2, 1, 2);
+    std::uint8_t docState = DocStored; // but no stored plan
+    bool modified = true;
+    StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Error, u"Der Fahrplan „Plan 2×1“ wurde nicht gespeichert: Es ist kein "
+                            u"gespeicherter Fahrplan gewählt."_s);
+    docState = DocNone;
+    EXPECT_FALSE(StorePlan(*f.Dm, *plan, docState, modified).Ok);
+    EXPECT_EQ(docState, DocNone);
+    EXPECT_TRUE(modified);
+    plan->Stations[2].TrackCount = 31;
+    docState = DocNew;
+    EXPECT_FALSE(StorePlan(*f.Dm, *plan, docState, modified).Ok);
+    EXPECT_FALSE(LoadPlan(*f.Dm, *plan).Ok);
+    EXPECT_FALSE(DeleteStoredPlan(*f.Dm).Ok);
+    EXPECT_EQ(f.Rows(SavePlanFile) + f.Rows(BhfPlanFile) + f.Rows(GlsPlanFile), 0);
+}
+
+TEST(PlanStore, DeleteRoutinesRemoveExactlyTheirRows) {
+    StoreFixture f;
+    for (int i = 1; i <= 3; ++i)
+        StoreNew(*f.Dm, *MakePlan(2, 2, 2, 2));
+    f.Dm->tSavePlan.SetRecNo(2);
+    ASSERT_TRUE(DeletePlanDetails(*f.Dm).Ok);
+    EXPECT_EQ(f.Rows(SavePlanFile), 3);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 4);
+    EXPECT_EQ(f.Rows(ZCntPlanFile), 8);
+    EXPECT_EQ(f.Dm->tBhfPlan.RecordCount(), 0);
+    ASSERT_TRUE(DeleteStoredPlan(*f.Dm).Ok);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), 3); // the following plan
+    ASSERT_TRUE(DeleteStoredPlan(*f.Dm).Ok);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), 1); // the last went: preceding
+    EXPECT_EQ(f.Rows(SavePlanFile), 1);
+    EXPECT_EQ(f.Rows(GlsPlanFile), 4);
+    EXPECT_EQ(f.Rows(ZCntPlanFile), 4);
+    EXPECT_EQ(f.Orphans(), 0);
+    ASSERT_TRUE(DeleteStoredPlan(*f.Dm).Ok);
+    EXPECT_EQ(f.Rows(SavePlanFile) + f.Rows(BhfPlanFile) + f.Rows(ZugPlanFile), 0);
+}
+
+TEST(PlanStore, StationNamesOfTheDatabaseAreCutToTwenty) {
+    StoreFixture f;
+    Cursor& t = f.Dm->tBhf;
+    t.Insert();
+    t.FieldByName(u"Bahnhof"_s).SetString(u"Oberweiler Hauptbhf."_s + u'X'); // 21
+    t.Post();
+    EXPECT_EQ(t.FieldByName(u"Bahnhof"_s).AsString(), u"Oberweiler Hauptbhf."_s);
+    f.Reopen();
+    EXPECT_TRUE(f.Dm->tBhf.FindKey({u"Oberweiler Hauptbhf."_s}));
+}
+
+} // namespace
