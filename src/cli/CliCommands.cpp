@@ -11,6 +11,9 @@ namespace {
 
 const CliCommand Commands[] = {
     {"list", "list                  gespeicherte Fahrpläne auflisten (REFPLAN<TAB>NAME)", CliList},
+    {"export",
+     "export PLAN DATEI [--bw]  Fahrplanbild als .bmp oder .jpg schreiben (--bw: schwarzweiß)",
+     CliExport},
 };
 
 void Write(std::FILE* stream, const QString& line) {

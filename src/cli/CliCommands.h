@@ -11,6 +11,7 @@ class Tdm;
 constexpr int CliOk = 0;
 constexpr int CliUsage = 1;
 constexpr int CliStoreError = 2;
+constexpr int CliExportError = 3;
 
 // What a command gets: the table directory, its own arguments (after the
 // command word, --dir removed) and the data module, opened on first use.
@@ -38,6 +39,7 @@ struct CliCommand {
 
 // The commands, one function in a file of its own each (CliList.cpp, …).
 int CliList(CliContext& context);
+int CliExport(CliContext& context);
 
 // UTF-8 output whatever the locale says.
 void CliOut(const QString& line);

@@ -28,7 +28,7 @@ struct AxisCase {
 
 } // namespace
 
-TEST(PlanSettings, TimeAxisChoices) {
+TEST(PlanSettingsCore, TimeAxisChoices) {
     PlanRec endTen = PlanWithStations({2, 2}, 0, 10, 1);
     PlanRec startTen = PlanWithStations({2, 2}, 10, 24, 1);
     const char* trains = "Zeitachse kann nicht geändert werden -> Zugfahrten !";
@@ -67,7 +67,7 @@ TEST(PlanSettings, TimeAxisChoices) {
     }
 }
 
-TEST(PlanSettings, SameChoiceChangesNothing) {
+TEST(PlanSettingsCore, SameChoiceChangesNothing) {
     PlanRec plan = PlanWithPointsAt(6, 0, 7, 0);
     plan.StartHour = 6;
     plan.GridStyle = 3;
@@ -91,7 +91,7 @@ TEST(PlanSettings, SameChoiceChangesNothing) {
     EXPECT_EQ(plan.Zoom, 9);
 }
 
-TEST(PlanSettings, BackgroundCyclicAndTexts) {
+TEST(PlanSettingsCore, BackgroundCyclicAndTexts) {
     PlanRec plan = WorkedExample(clRed);
     bool modified = false;
     const SettingChange c = ColBoxBackChange(plan, modified, 6);
@@ -113,7 +113,7 @@ TEST(PlanSettings, BackgroundCyclicAndTexts) {
     EXPECT_EQ(TitleText(QString()), QStringLiteral("  Fahrplan: <unbenannt>"));
 }
 
-TEST(PlanSettings, DescriptionEditDrawsBeforeItStores) {
+TEST(PlanSettingsCore, DescriptionEditDrawsBeforeItStores) {
     PlanRec plan = WorkedExample(clRed);
     DiagramView view;
     QImage img = RenderScreen(plan, view);
@@ -131,7 +131,7 @@ TEST(PlanSettings, DescriptionEditDrawsBeforeItStores) {
     EXPECT_GT(red, 10);
 }
 
-TEST(PlanSettings, ItemsAndShowPlanSettings) {
+TEST(PlanSettingsCore, ItemsAndShowPlanSettings) {
     const QStringList beg = UhrBegItems();
     ASSERT_EQ(beg.size(), 24);
     EXPECT_EQ(beg.front(), QStringLiteral(" 0 Uhr"));
