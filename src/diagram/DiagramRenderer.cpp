@@ -62,7 +62,8 @@ void ResizePlan(PlanRec& plan) {
 }
 
 int TimeToY(const PlanRec& plan, double time) {
-    const int minutes = HourOf(time) * 60 + MinuteOf(time) - plan.StartHour * 60;
+    // Hour and minute only: the minute of the day, seconds dropped.
+    const int minutes = MinuteOfDay(time) - plan.StartHour * 60;
     return TopMargin + minutes * plan.Zoom;
 }
 

@@ -43,6 +43,14 @@ RunShape ShapeOfRun(const TRect& dep, const TRect& arr, const TRect& header, int
     return s;
 }
 
+// Everything a run draws but its name: the boxes, the lines between them,
+// and the name box's frame one pixel beyond its right and bottom.
+TRect BoundsOfRun(const TRect& dep, const TRect& arr, const TRect& box) {
+    return {std::min({dep.Left, arr.Left, box.Left}), std::min({dep.Top, arr.Top, box.Top}),
+            std::max({dep.Right, arr.Right, box.Right + 1}),
+            std::max({dep.Bottom, arr.Bottom, box.Bottom + 1})};
+}
+
 void Line(TColor colour, Canvas& c, TPoint a, TPoint b) {
     LineColor(colour, c, a.X, a.Y, b.X, b.Y);
 }
@@ -117,12 +125,15 @@ void DrawTrain(PlanRec& plan, const DiagramView& view, Canvas& c, bool output, i
             const TRect& header = plan.Stations[from.BhfIdx].HeaderRect;
             const int dir = pt.Richtung == RichtungRight ? RichtungRight : RichtungLeft;
             const RunShape s = ShapeOfRun(dep, arr, header, dir);
-            Line(col.Line, c, s.DepFrom, s.DepTo);
-            FillRectColor(col.BoxFill, s.Box, c);
-            FrameRectColor(col.BoxFrame, s.Box, c);
-            DrawArrow(s.Box, dir, c, col.Line);
-            Line(col.Line, c, s.ArrFrom, s.ArrTo);
-            Marker(arr, col.Line, marked, c);
+            // A run outside the visible part only stores its boxes.
+            if (c.MayShow(BoundsOfRun(dep, arr, s.Box))) {
+                Line(col.Line, c, s.DepFrom, s.DepTo);
+                FillRectColor(col.BoxFill, s.Box, c);
+                FrameRectColor(col.BoxFrame, s.Box, c);
+                DrawArrow(s.Box, dir, c, col.Line);
+                Line(col.Line, c, s.ArrFrom, s.ArrTo);
+                Marker(arr, col.Line, marked, c);
+            }
             pt.MarkerRect = arr;
             pt.LabelRect = s.Box;
             Name(c, s.Box, dir, z.Name, col.Text, col.TextBack);
@@ -133,9 +144,11 @@ void DrawTrain(PlanRec& plan, const DiagramView& view, Canvas& c, bool output, i
                 break;
             const TRect prev = z.Points[p - 1].MarkerRect;
             const TRect box = PointMarkerRect(plan, pt.BhfIdx, pt.GlsIdx, pt.Time);
-            LineColor(col.Line, c, prev.Left + MarkerHalf, prev.Bottom, box.Left + MarkerHalf,
-                      box.Top);
-            Marker(box, col.Line, marked, c);
+            if (c.MayShow(BoundsOfRun(prev, box, box))) {
+                LineColor(col.Line, c, prev.Left + MarkerHalf, prev.Bottom, box.Left + MarkerHalf,
+                          box.Top);
+                Marker(box, col.Line, marked, c);
+            }
             pt.MarkerRect = box;
             break;
         }

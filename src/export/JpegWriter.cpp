@@ -1,6 +1,7 @@
 #include "export/JpegWriter.h"
 
 #include <QIODevice>
+#include <QtGlobal>
 
 #include <csetjmp>
 #include <cstdio>
@@ -103,8 +104,13 @@ bool JpegWriter::Start() {
     s->Cinfo.dest = &s->Dest;
     s->Cinfo.image_width = static_cast<JDIMENSION>(s->Width);
     s->Cinfo.image_height = static_cast<JDIMENSION>(s->Height);
-    s->Cinfo.input_components = 3;
-    s->Cinfo.in_color_space = JCS_RGB;
+    // The 32-bit pixels go in as they are; libjpeg-turbo reads their byte order.
+    s->Cinfo.input_components = 4;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    s->Cinfo.in_color_space = JCS_EXT_BGRX;
+#else
+    s->Cinfo.in_color_space = JCS_EXT_XRGB;
+#endif
     jpeg_set_defaults(&s->Cinfo);
     jpeg_set_quality(&s->Cinfo, Quality, TRUE);
     jpeg_start_compress(&s->Cinfo, TRUE);
@@ -112,7 +118,7 @@ bool JpegWriter::Start() {
     return !s->DeviceFailed;
 }
 
-bool JpegWriter::WriteRows(const std::uint8_t* rgb, int rows) {
+bool JpegWriter::WriteRows(const std::uint32_t* const* rows, int count) {
     State* s = S.get();
     if (!s->Started || s->Failed)
         return false;
@@ -120,11 +126,12 @@ bool JpegWriter::WriteRows(const std::uint8_t* rgb, int rows) {
         s->Failed = true;
         return false;
     }
-    const std::size_t stride = static_cast<std::size_t>(s->Width) * 3;
-    for (int i = 0; i < rows; ++i) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb + stride * static_cast<std::size_t>(i));
-        jpeg_write_scanlines(&s->Cinfo, &row, 1);
-    }
+    // libjpeg takes the rows as bytes and never writes to them.
+    JSAMPARRAY samples = reinterpret_cast<JSAMPARRAY>(const_cast<std::uint32_t**>(rows));
+    JDIMENSION done = 0;
+    while (done < static_cast<JDIMENSION>(count))
+        done +=
+            jpeg_write_scanlines(&s->Cinfo, samples + done, static_cast<JDIMENSION>(count) - done);
     return !s->DeviceFailed;
 }
 

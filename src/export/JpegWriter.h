@@ -13,6 +13,8 @@ class QIODevice;
 class JpegWriter {
 public:
     static constexpr int Quality = 90;
+    // The largest width and height libjpeg encodes.
+    static constexpr int MaxDimension = 65500;
 
     JpegWriter(QIODevice& out, int width, int height);
     ~JpegWriter();
@@ -20,8 +22,9 @@ public:
     JpegWriter& operator=(const JpegWriter&) = delete;
 
     bool Start();
-    // rows × width RGB triples, top to bottom.
-    bool WriteRows(const std::uint8_t* rgb, int rows);
+    // The next rows, top to bottom, each width 32-bit pixels as QImage's
+    // RGB32 keeps them.
+    bool WriteRows(const std::uint32_t* const* rows, int count);
     bool Finish();
     // libjpeg's own message after a failure, or the device's.
     QString Error() const;

@@ -13,10 +13,8 @@ PictureBands::PictureBands(const PlanRec& plan, const DiagramView& view, int ban
     W = std::max(0, Plan->PlanRect.Width());
     H = std::max(0, Plan->PlanRect.Height());
     Rows = std::clamp(bandRows, 1, std::max(1, H));
-    if (W > 0 && H > 0) {
+    if (W > 0 && H > 0)
         Band = QImage(W, Rows, QImage::Format_RGB32);
-        Indexes.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(Rows));
-    }
 }
 
 PictureBands::~PictureBands() = default;
@@ -33,10 +31,13 @@ void PictureBands::Render(int top, int count) {
         DrawOutputPicture(*Plan, View, c);
     }
     for (int y = 0; y < count; ++y)
-        ReduceRow(reinterpret_cast<const QRgb*>(Band.constScanLine(y)), W,
-                  Indexes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(W));
+        ReduceRowInPlace(reinterpret_cast<QRgb*>(Band.scanLine(y)), W);
 }
 
-const std::uint8_t* PictureBands::IndexRow(int y) const {
-    return Indexes.data() + static_cast<std::size_t>(y - Top) * static_cast<std::size_t>(W);
+const QRgb* PictureBands::PixelRow(int y) const {
+    return reinterpret_cast<const QRgb*>(Band.constScanLine(y - Top));
+}
+
+void PictureBands::IndexesOfRow(int y, std::uint8_t* indexes) const {
+    IndexRow(PixelRow(y), W, indexes);
 }

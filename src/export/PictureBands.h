@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 struct PlanRec;
 
@@ -16,7 +15,7 @@ struct PlanRec;
 // a drawing of the whole canvas would have there.
 class PictureBands {
 public:
-    static constexpr int DefaultBandRows = 256;
+    static constexpr int DefaultBandRows = 128;
 
     // Works on its own copy of the plan: the caller's plan stays as it was.
     PictureBands(const PlanRec& plan, const DiagramView& view, int bandRows = DefaultBandRows);
@@ -26,10 +25,13 @@ public:
     int Height() const { return H; }
     int BandRows() const { return Rows; }
 
-    // Draws rows top … top + count − 1 (count ≤ BandRows) and reduces them.
+    // Draws rows top … top + count − 1 (count ≤ BandRows) and reduces them
+    // to the palette.
     void Render(int top, int count);
-    // Palette indexes of canvas row y, which must lie in the last band drawn.
-    const std::uint8_t* IndexRow(int y) const;
+    // Canvas row y of the last band drawn, 32-bit palette colours.
+    const QRgb* PixelRow(int y) const;
+    // The same row as palette indexes, into width bytes.
+    void IndexesOfRow(int y, std::uint8_t* indexes) const;
 
 private:
     std::unique_ptr<PlanRec> Plan;
@@ -39,5 +41,4 @@ private:
     int Rows = 0;
     int Top = 0;
     QImage Band;
-    std::vector<std::uint8_t> Indexes;
 };

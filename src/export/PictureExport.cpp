@@ -2,7 +2,6 @@
 
 #include "export/BmpWriter.h"
 #include "export/JpegWriter.h"
-#include "export/Palette16.h"
 #include "model/PlanRec.h"
 
 #include <QFileInfo>
@@ -70,36 +69,30 @@ bool WriteBmp(PictureBands& bands, QSaveFile& file) {
     BmpWriter bmp(file, bands.Width(), bands.Height());
     if (!bmp.WriteHeader())
         return false;
+    std::vector<std::uint8_t> indexes(static_cast<std::size_t>(bands.Width()));
     for (int bottom = bands.Height(); bottom > 0; bottom -= bands.BandRows()) {
         const int top = std::max(0, bottom - bands.BandRows());
         bands.Render(top, bottom - top);
-        for (int y = bottom - 1; y >= top; --y)
-            if (!bmp.WriteRow(bands.IndexRow(y)))
+        for (int y = bottom - 1; y >= top; --y) {
+            bands.IndexesOfRow(y, indexes.data());
+            if (!bmp.WriteRow(indexes.data()))
                 return false;
+        }
     }
     return true;
 }
 
+// The JPEG is made from the 16-colour picture the bands hold.
 bool WriteJpeg(PictureBands& bands, QSaveFile& file, QString& error) {
     JpegWriter jpeg(file, bands.Width(), bands.Height());
-    const std::size_t w = static_cast<std::size_t>(bands.Width());
-    std::vector<std::uint8_t> rgb(w * 3 * static_cast<std::size_t>(bands.BandRows()));
+    std::vector<const std::uint32_t*> rows(static_cast<std::size_t>(bands.BandRows()));
     bool ok = jpeg.Start();
     for (int top = 0; ok && top < bands.Height(); top += bands.BandRows()) {
         const int count = std::min(bands.BandRows(), bands.Height() - top);
         bands.Render(top, count);
-        // The JPEG is made from the 16-colour picture.
-        for (int y = 0; y < count; ++y) {
-            const std::uint8_t* idx = bands.IndexRow(top + y);
-            std::uint8_t* out = rgb.data() + static_cast<std::size_t>(y) * w * 3;
-            for (std::size_t x = 0; x < w; ++x) {
-                const QRgb c = PaletteColour(idx[x]);
-                out[3 * x] = static_cast<std::uint8_t>(qRed(c));
-                out[3 * x + 1] = static_cast<std::uint8_t>(qGreen(c));
-                out[3 * x + 2] = static_cast<std::uint8_t>(qBlue(c));
-            }
-        }
-        ok = jpeg.WriteRows(rgb.data(), count);
+        for (int y = 0; y < count; ++y)
+            rows[static_cast<std::size_t>(y)] = bands.PixelRow(top + y);
+        ok = jpeg.WriteRows(rows.data(), count);
     }
     ok = ok && jpeg.Finish();
     if (!ok)
@@ -117,6 +110,16 @@ QString ExportPicture(const PlanRec& plan, const DiagramView& view, const QStrin
     PictureBands bands(plan, view, bandRows);
     if (bands.Width() <= 0 || bands.Height() <= 0)
         return WriteFailure(fileName, QStringLiteral("Das Bild ist leer."));
+    // Only a damaged plan can get this large; its picture would not fit the
+    // format's size fields.
+    const std::uint64_t bmpBytes =
+        BmpWriter::HeaderBytes + static_cast<std::uint64_t>(BmpWriter::RowBytes(bands.Width())) *
+                                     static_cast<std::uint64_t>(bands.Height());
+    if (format == PictureFormat::Bmp && bmpBytes > 0xFFFFFFFFull)
+        return WriteFailure(fileName, QStringLiteral("Das Bild ist für eine Bitmap zu groß."));
+    if (format == PictureFormat::Jpeg &&
+        (bands.Width() > JpegWriter::MaxDimension || bands.Height() > JpegWriter::MaxDimension))
+        return WriteFailure(fileName, QStringLiteral("Das Bild ist für JPEG zu groß."));
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

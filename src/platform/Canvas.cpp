@@ -82,6 +82,14 @@ bool Canvas::MayShow(const TRect& r) const {
            r.Bottom > Visible.Top;
 }
 
+QPainter& Canvas::Painter() {
+    SyncPen();
+    SyncBrush();
+    PenDirty = true;
+    BrushDirty = true;
+    return P;
+}
+
 void Canvas::SyncPen() {
     if (PenDirty) {
         P.setPen(MakePen());

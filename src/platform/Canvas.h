@@ -40,7 +40,9 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     int Dpi() const { return DeviceDpi; }
-    QPainter& Painter() { return P; }
+    // The painter with the canvas's pen and brush; whatever the caller sets
+    // on it is replaced by the canvas's state at the next canvas drawing.
+    QPainter& Painter();
 
     // Drawing coordinates (x, y) land on device pixel (x − dx, y − dy): the
     // canvas then shows the part of a larger picture that starts at (dx, dy).

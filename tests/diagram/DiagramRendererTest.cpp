@@ -462,6 +462,33 @@ TEST(DiagramDragImage, SingleRunInWhite) {
     EXPECT_EQ(PixelAt(img, 109 - r.Left, 130 - r.Top), clWhite) << "line";
 }
 
+TEST(DiagramDragImage, LeftwardRunCorners) {
+    PlanRec plan = PlanWithStations({2, 3}, 6, 8, 1);
+    AddRun(plan, clGreen, 2, 2, 6, 10, 1, 1, 6, 40, RichtungLeft);
+    DiagramView view;
+    RenderScreen(plan, view);
+    const PlanZug& z = plan.Trains[1];
+    const TRect d = z.Points[1].MarkerRect;
+    const TRect a = z.Points[2].MarkerRect;
+    const TRect r{a.Left, d.Top, d.Right, a.Bottom};
+    QImage img(r.Width(), r.Height(), QImage::Format_RGB32);
+    img.fill(Qt::black);
+    {
+        Canvas c(img);
+        DrawSIngleTrain(plan, 1, 2, r, c);
+    }
+    const int w = r.Width(), h = r.Height();
+    EXPECT_EQ(PixelAt(img, w - 1, 0), clWhite) << "departure top right";
+    EXPECT_EQ(PixelAt(img, w - 7, 6), clWhite);
+    EXPECT_EQ(PixelAt(img, 0, h - 1), clWhite) << "arrival bottom left";
+    EXPECT_EQ(PixelAt(img, 6, h - 7), clWhite);
+    EXPECT_EQ(PixelAt(img, 0, 0), clBlack);
+    EXPECT_EQ(PixelAt(img, w - 1, h - 1), clBlack);
+    const TRect n = z.Points[2].LabelRect;
+    EXPECT_EQ(PixelAt(img, n.Right - r.Left, n.Top - r.Top), clWhite);
+    EXPECT_EQ(PixelAt(img, n.Left - r.Left - 1, n.Top - r.Top), clBlack);
+}
+
 TEST(ColourBoxes, ColorOfItemAndSelectColorItem) {
     const TColor table[] = {clBlack, clGray,   clMaroon,  clOlive, clGreen,  clTeal,
                             clNavy,  clPurple, clSilver,  clRed,   clYellow, clLime,

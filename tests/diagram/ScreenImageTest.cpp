@@ -95,6 +95,28 @@ TEST_F(ScreenImageTest, DirectDrawingAndInvalidation) {
     EXPECT_TRUE(screen.Image() == Part(Whole, vp)) << "drawn anew";
 }
 
+// A drag preview: a mask combined by AND at a canvas rectangle lands on the
+// image where that rectangle is visible.
+TEST_F(ScreenImageTest, BlitsInCanvasCoordinates) {
+    const TRect vp{300, 400, 700, 700};
+    ScreenImage screen;
+    screen.SetViewport(vp);
+    screen.Validate(Plan, View, true);
+    QImage mask(40, 20, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    mask.setPixel(5, 5, qRgb(0, 0, 0));
+    const TRect at{320, 410, 360, 430};
+    {
+        auto c = screen.OpenCanvas();
+        c->CopyRect(at, mask, {0, 0, 40, 20}, TCopyMode::And);
+    }
+    const TRect img = screen.ToImage(at);
+    EXPECT_EQ(img, (TRect{20, 10, 60, 30}));
+    EXPECT_EQ(PixelAt(screen.Image(), img.Left + 5, img.Top + 5), 0u);
+    EXPECT_EQ(PixelAt(screen.Image(), img.Left + 6, img.Top + 5),
+              PixelAt(Whole, at.Left + 6, at.Top + 5));
+}
+
 TEST_F(ScreenImageTest, NoPlanOpenShowsWhite) {
     ScreenImage screen;
     screen.SetViewport({0, 0, 50, 40});

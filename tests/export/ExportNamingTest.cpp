@@ -64,4 +64,13 @@ TEST(ExportNaming, RefusalsAndFailuresWriteNothing) {
                                                 "werden: ")))
         << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
+
+    // a damaged plan too large for the formats' size fields is refused before writing
+    PlanRec huge = GeneratedPlan(20, 30, 0, 0, 1000);
+    for (const char* name : {"huge.jpg", "huge.bmp"}) {
+        const QString file = dir.File(QString::fromUtf8(name));
+        const QString why = ExportPicture(huge, view, file);
+        EXPECT_TRUE(why.contains(QStringLiteral(" zu groß"))) << why.toStdString();
+        EXPECT_FALSE(QFile::exists(file)) << name;
+    }
 }

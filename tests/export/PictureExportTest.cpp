@@ -69,6 +69,36 @@ TEST(Palette16, HoldsTheColourTable) {
     EXPECT_EQ(NearestPaletteIndex(qRgb(100, 100, 100)), 7) << "near gray";
 }
 
+// Any pixel that is not a palette colour is found wherever it lies in a
+// row, in the four-pixel steps as well as in the tail.
+TEST(Palette16, ReducesOddPixelsAnywhere) {
+    const QRgb odd[] = {0xFF80FF00, 0xFFC0C000, 0xFF7F7F7F, 0xFFFE0000,
+                        0xFF123456, 0xFFC0C0C1, 0xFF0080FF, 0xFF40C0FF};
+    for (QRgb o : odd) {
+        const int nearest = NearestPaletteIndex(o);
+        for (int at = 0; at < 11; ++at) {
+            QRgb row[11];
+            std::uint8_t idx[11];
+            for (int x = 0; x < 11; ++x)
+                row[x] = PaletteColour((x * 5) % 16);
+            row[at] = o;
+            IndexRow(row, 11, idx);
+            ReduceRowInPlace(row, 11);
+            for (int x = 0; x < 11; ++x) {
+                const int want = x == at ? nearest : (x * 5) % 16;
+                EXPECT_EQ(row[x], PaletteColour(want)) << std::hex << o << " at " << at;
+                EXPECT_EQ(idx[x], want) << std::hex << o << " at " << at;
+            }
+        }
+    }
+    QRgb all[16];
+    for (int i = 0; i < 16; ++i)
+        all[i] = PaletteColour(15 - i);
+    ReduceRowInPlace(all, 16);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(all[i], PaletteColour(15 - i));
+}
+
 TEST_F(PictureExportTest, BmpHeaderPaletteAndPixels) {
     const QString file = Export("plan.bmp", PictureBands::DefaultBandRows);
     const QByteArray b = ReadAll(file);

@@ -264,3 +264,87 @@ TEST(CanvasOrigin, BandsMatchWholePicture) {
     }
     EXPECT_TRUE(whole == banded);
 }
+
+TEST(CanvasVisible, MayShowFollowsOriginAndClip) {
+    QImage img = Blank(100, 50);
+    Canvas c(img);
+    EXPECT_TRUE(c.MayShow({0, 0, 1, 1}));
+    EXPECT_FALSE(c.MayShow({100, 0, 120, 10}));
+    c.SetOrigin(1000, 2000);
+    EXPECT_FALSE(c.MayShow({0, 0, 10, 10}));
+    EXPECT_TRUE(c.MayShow({1099, 2049, 1200, 2100}));
+    EXPECT_FALSE(c.MayShow({1100, 2000, 1200, 2100}));
+    c.SetClipRect({1010, 2010, 1020, 2020});
+    EXPECT_FALSE(c.MayShow({1000, 2000, 1010, 2050}));
+    EXPECT_TRUE(c.MayShow({1000, 2000, 1011, 2011}));
+    c.SetClipRect({});
+    EXPECT_TRUE(c.MayShow({1000, 2000, 1011, 2011}));
+}
+
+// Pen and brush reach the painter late; what is drawn through it (other
+// devices, ellipses, polygons) must still use the latest state.
+TEST(CanvasState, LatePenAndBrushStillApply) {
+    QImage img(40, 20, QImage::Format_RGB16);
+    img.fill(Qt::white);
+    {
+        Canvas c(img);
+        c.SetPenColor(Blue);
+        c.SetPenColor(Red);
+        LineColor(Black, c, 0, 5, 30, 5);
+        c.MoveTo(0, 10);
+        c.LineTo(30, 10);
+        c.SetBrushColor(Blue);
+        c.SetPenColor(Black);
+        const TPoint tri[] = {{20, 12}, {30, 12}, {30, 19}};
+        c.Polygon(tri, 3);
+    }
+    EXPECT_EQ(At(img, 10, 5), Black);
+    EXPECT_EQ(At(img, 10, 10), Red);
+    EXPECT_EQ(At(img, 30, 12), Black);
+    EXPECT_EQ(At(img, 28, 14), Blue);
+}
+
+// Items wholly outside the visible part are skipped, partly visible ones
+// drawn exactly as without a clip.
+TEST(CanvasVisible, ClippedTextAndPolygonMatchWhole) {
+    auto draw = [](Canvas& c) {
+        TextAt(Black, Red, c, AlignCentreAt, QStringLiteral("Zug #12"), {50, 20});
+        c.SetBrushColor(Blue);
+        const TPoint tri[] = {{10, 40}, {60, 45}, {10, 55}};
+        c.Polygon(tri, 3);
+        FillRectColor(Red, {70, 30, 95, 60}, c);
+    };
+    QImage whole = Blank(100, 70);
+    {
+        Canvas c(whole);
+        draw(c);
+    }
+    for (const TRect& clip : {TRect{0, 0, 100, 24}, TRect{37, 18, 80, 50}, TRect{0, 44, 50, 70}}) {
+        QImage part = Blank(100, 70);
+        {
+            Canvas c(part);
+            c.SetClipRect(clip);
+            draw(c);
+        }
+        for (int y = 0; y < 70; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const bool inside =
+                    PointInRect(x, y, {clip.Left, clip.Top, clip.Right - 1, clip.Bottom - 1});
+                ASSERT_EQ(At(part, x, y), inside ? At(whole, x, y) : White) << x << "," << y;
+            }
+    }
+}
+
+TEST(CanvasState, PainterCarriesTheCanvasState) {
+    QImage img = Blank(20, 20);
+    Canvas c(img);
+    c.SetPenColor(Red);
+    c.SetBrushColor(Blue);
+    EXPECT_EQ(c.Painter().pen().color(), ToQColor(Red));
+    EXPECT_EQ(c.Painter().brush().color(), ToQColor(Blue));
+    c.Painter().setPen(Qt::green);
+    c.Ellipse({2, 2, 12, 12});
+    c.Painter().end();
+    EXPECT_EQ(At(img, 2, 7), Red) << "the canvas pen again";
+    EXPECT_EQ(At(img, 7, 7), Blue);
+}
