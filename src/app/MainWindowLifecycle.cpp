@@ -47,6 +47,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(InfoPanel);
     setCentralWidget(central);
     ConnectSettingsHandlers();
+    ConnectExport();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
