@@ -24,16 +24,12 @@ void DeleteDetails(Tdm& dm) {
     // station or train, whose tracks or points its detail then shows.
     dm.tBhfPlan.First();
     for (int n = dm.tBhfPlan.RecordCount(); n > 0; --n) {
-        dm.tGlsPlan.First();
-        for (int m = dm.tGlsPlan.RecordCount(); m > 0; --m)
-            dm.tGlsPlan.Delete();
+        dm.tGlsPlan.DeleteAll();
         dm.tBhfPlan.Delete();
     }
     dm.tZugPlan.First();
     for (int n = dm.tZugPlan.RecordCount(); n > 0; --n) {
-        dm.tZCntPlan.First();
-        for (int m = dm.tZCntPlan.RecordCount(); m > 0; --m)
-            dm.tZCntPlan.Delete();
+        dm.tZCntPlan.DeleteAll();
         dm.tZugPlan.Delete();
     }
 }

@@ -82,6 +82,8 @@ public:
     // Deletes the current row; the following row becomes current, or the
     // preceding one when the last was deleted (then Eof is set).
     void Delete();
+    // Deletes every row of the view (filter, range, master link) at once.
+    void DeleteAll();
 
     // For grids: a value of a row by position without moving the cursor.
     QVariant ValueAt(int recNo, int column) const;

@@ -224,3 +224,22 @@ void Cursor::Delete() {
     emit RowsChanged();
     Changed(rowId);
 }
+
+void Cursor::DeleteAll() {
+    CheckActive();
+    DiscardEdit();
+    QVariantList binds;
+    if (Binds(binds) && !Rows.empty()) {
+        Base->CountWrite();
+        Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE "_s + WhereSql);
+        for (int i = 0; i < binds.size(); ++i)
+            st.Bind(i + 1, binds[i]);
+        st.Run();
+    }
+    const qint64 previous = Bookmark();
+    Rows.clear();
+    Pos = 0;
+    EofFlag = BofFlag = true;
+    emit RowsChanged();
+    Changed(previous);
+}
