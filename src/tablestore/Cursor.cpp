@@ -206,7 +206,7 @@ void Cursor::Close() {
     Pos = 0;
     EofFlag = BofFlag = true;
     emit RowsChanged();
-    Changed(-1);
+    Changed(-2); // details of a closed master show nothing
 }
 
 void Cursor::Detach() {
