@@ -229,7 +229,7 @@ void Cursor::DeleteAll() {
     CheckActive();
     DiscardEdit();
     QVariantList binds;
-    if (Binds(binds) && !Rows.empty()) {
+    if (Binds(binds)) {
         Base->CountWrite();
         Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE "_s + WhereSql);
         for (int i = 0; i < binds.size(); ++i)
