@@ -119,6 +119,9 @@ private:
     void PlaceRow(Row row, bool inView);
     bool RowLess(const Row& a, const Row& b) const;
     void SetPos(int pos);
+    // Tells the details and the grid when another row became current;
+    // ForceNotify tells them although the row stayed the same.
+    static constexpr qint64 ForceNotify = -2;
     void Changed(qint64 previousRow);
     void FollowMaster();
     void ResolveKeys();

@@ -75,7 +75,7 @@ void Cursor::Insert() {
     Touched = QVector<bool>(n, false);
     St = State::Insert;
     // Details of a row being inserted show nothing until it is posted.
-    Changed(-2);
+    Changed(ForceNotify);
 }
 
 void Cursor::Edit() {
@@ -98,7 +98,7 @@ void Cursor::Cancel() {
     Buffer.clear();
     Touched.clear();
     if (inserting)
-        Changed(-2);
+        Changed(ForceNotify);
 }
 
 void Cursor::Post() {
@@ -167,7 +167,6 @@ void Cursor::Post() {
     if (autoInc >= 0)
         row.Values[autoInc] = rowId;
     const bool inView = InView(row.Values);
-    const qint64 previous = inserting ? -1 : rowId;
     St = State::Browse;
     Buffer.clear();
     Touched.clear();
@@ -193,7 +192,7 @@ void Cursor::Post() {
         BofFlag = Rows.empty();
     }
     emit RowsChanged();
-    Changed(previous == Bookmark() ? -2 : previous);
+    Changed(ForceNotify);
 }
 
 void Cursor::Delete() {
