@@ -183,6 +183,9 @@ public:
     void ColBoxBackChange();
     void cbTaktFPClick();
 
+    // Picture export of the diagram.
+    void SpeedButton1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -217,6 +220,7 @@ private:
     void CreateInfoPanel();
     void ClearEditingState();
     void ConnectSettingsHandlers();
+    void ConnectExport();
     void DrawDescriptionOnScreen(const QString& text);
     void PlanImagePaint(QPaintEvent* event);
     // Shows what was drawn on the screen image inside canvas rectangle r.

@@ -2,6 +2,8 @@
 #include "app/MainWindow.h"
 
 #include "app/PlanImage.h"
+#include "diagram/ChoicePictures.h"
+#include "diagram/ColorTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,7 +11,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -47,6 +51,14 @@ QHBoxLayout* TabRow(QWidget* tab) {
     row->setContentsMargins(8, 6, 8, 6);
     row->setSpacing(6);
     return row;
+}
+
+// The colour boxes list the colour table with a swatch per item and no text.
+void FillColourBox(QComboBox* box, int items) {
+    for (int i = 0; i < items; ++i) {
+        const QImage swatch = ColourSwatch(i, items);
+        box->addItem(swatch.isNull() ? QIcon() : QIcon(QPixmap::fromImage(swatch)), QString());
+    }
 }
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption) {
@@ -178,7 +190,10 @@ void TFMain::CreateZuegeTab() {
     ColBox =
         Hinted(new QComboBox(tsZuege), QStringLiteral("Farbe für den markierten Zug auswählen"));
     ColBox->setObjectName(QStringLiteral("ColBox"));
-    ColBox->setIconSize(QSize(30, 14));
+    ColBox->setIconSize(QSize(SwatchWidth, SwatchHeight));
+    FillColourBox(ColBox, TrainColorItems);
+    // No choice yet: new trains are blue.
+    ColBox->setCurrentIndex(-1);
     row->addWidget(ColBox);
     row->addSpacing(12);
     rgZugMoveTyp = Hinted(new QGroupBox(QStringLiteral("Zug verschieben"), tsZuege),
@@ -238,15 +253,21 @@ void TFMain::CreateSonstTab() {
     GridChoiceBox =
         Hinted(new QComboBox(tsSonst), QStringLiteral("Art der Gitterunterteilung auswählen"));
     GridChoiceBox->setObjectName(QStringLiteral("GridChoiceBox"));
-    GridChoiceBox->setIconSize(QSize(70, 13));
-    for (const char* item : {"<Ohne>", "Linie", "Punkte", "Strich/Punkt", "gestrichelt"})
-        GridChoiceBox->addItem(QString::fromUtf8(item));
+    GridChoiceBox->setIconSize(QSize(GridSampleWidth, GridSampleHeight));
+    int style = 0;
+    for (const char* item : {"<Ohne>", "Linie", "Punkte", "Strich/Punkt", "gestrichelt"}) {
+        const QImage sample = GridStyleSample(style++);
+        GridChoiceBox->addItem(sample.isNull() ? QIcon() : QIcon(QPixmap::fromImage(sample)),
+                               QString::fromUtf8(item));
+    }
     row->addWidget(GridChoiceBox);
     row->addSpacing(8);
     row->addWidget(Caption(tsSonst, QStringLiteral("Hintergrund:")));
     ColBoxBack = Hinted(new QComboBox(tsSonst), QStringLiteral("Hintergrundfarbe auswählen"));
     ColBoxBack->setObjectName(QStringLiteral("ColBoxBack"));
-    ColBoxBack->setIconSize(QSize(30, 14));
+    ColBoxBack->setIconSize(QSize(SwatchWidth, SwatchHeight));
+    FillColourBox(ColBoxBack, BackColorItems);
+    ColBoxBack->setCurrentIndex(SelectColorItem(-1, PlanDefaultBackColor));
     row->addWidget(ColBoxBack);
     row->addSpacing(8);
     cbTaktFP = Hinted(new QCheckBox(QStringLiteral("Taktfahrplan"), tsSonst),

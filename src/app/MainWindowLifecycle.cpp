@@ -2,11 +2,13 @@
 #include "app/MainWindow.h"
 
 #include "app/AppInfo.h"
+#include "app/DataModule.h"
 #include "app/HelpWindow.h"
 #include "app/PlanImage.h"
 #include "model/TimeOfDay.h"
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
+#include "store/PlanStore.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -45,6 +47,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(InfoPanel);
     setCentralWidget(central);
     ConnectSettingsHandlers();
+    ConnectExport();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
@@ -206,7 +209,16 @@ void TFMain::ClearPlanView() {
 }
 
 bool TFMain::StoreOpenPlan() {
-    ShowMessageBox(QStringLiteral("Fehler"),
-                   QStringLiteral("Der Fahrplan kann nicht gespeichert werden."));
-    return false;
+    if (!dm) {
+        ShowMessageBox(QStringLiteral("Fehler"),
+                       QStringLiteral("Der Fahrplan kann nicht gespeichert werden: "
+                                      "die Tabellen sind nicht geöffnet."));
+        return false;
+    }
+    const StoreResult result = StorePlan(*dm, Plan, DocState, Modified);
+    if (!result) {
+        ShowMessageBox(QStringLiteral("Fehler"), result.Error);
+        return false;
+    }
+    return true;
 }

@@ -43,12 +43,15 @@ double EncodeTime(int hour, int minute, int second, int millisecond) {
 }
 
 QString TimeToText(double time) {
-    const int ms = MillisecondsOfDay(time);
-    const int s = ms / 1000;
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
+    // Built by hand rather than with arg(): a plan save writes thousands.
+    const int seconds = MillisecondsOfDay(time) / 1000;
+    const int parts[3] = {seconds / 3600, (seconds / 60) % 60, seconds % 60};
+    QString text(8, QLatin1Char(':'));
+    for (int i = 0; i < 3; ++i) {
+        text[3 * i] = QChar(u'0' + parts[i] / 10);
+        text[3 * i + 1] = QChar(u'0' + parts[i] % 10);
+    }
+    return text;
 }
 
 bool TextToTime(const QString& text, double& time) {

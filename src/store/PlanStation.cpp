@@ -53,9 +53,7 @@ StoreResult DeletePlanStation(Tdm& dm, int station, std::uint8_t docState) {
             throw StoreError(u"Der gespeicherte Fahrplan hat keinen Bahnhof %1."_s.arg(station));
         ShiftPoints(dm, station);
         t.SetRecNo(station);
-        dm.tGlsPlan.First();
-        for (int m = dm.tGlsPlan.RecordCount(); m > 0; --m)
-            dm.tGlsPlan.Delete();
+        dm.tGlsPlan.DeleteAll();
         t.Delete();
         transaction.Commit();
     } catch (const StationInUse&) {

@@ -10,19 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The text TimeToText gives, made without its general formatting: a save
-// writes up to 5000 of them.
-QString UhrzeitText(double time) {
-    const int seconds = MillisecondsOfDay(time) / 1000;
-    const int parts[3] = {seconds / 3600, (seconds / 60) % 60, seconds % 60};
-    QString text(8, u':');
-    for (int i = 0; i < 3; ++i) {
-        text[3 * i] = QChar(u'0' + parts[i] / 10);
-        text[3 * i + 1] = QChar(u'0' + parts[i] % 10);
-    }
-    return text;
-}
-
 // Counts outside the arrays can only come from a damaged plan in memory;
 // storing them would write rows that no load could take back.
 QString CheckCounts(const PlanRec& plan) {
@@ -107,7 +94,7 @@ void WriteTrains(Tdm& dm, const PlanRec& plan, int refPlan) {
             c.FieldByName(u"RICHTUNG"_s).SetInteger(cnt.Richtung);
             c.FieldByName(u"BHFIDX"_s).SetInteger(cnt.BhfIdx);
             c.FieldByName(u"GLSIDX"_s).SetInteger(cnt.GlsIdx);
-            c.FieldByName(u"UHRZEIT"_s).SetString(UhrzeitText(cnt.Time));
+            c.FieldByName(u"UHRZEIT"_s).SetString(TimeToText(cnt.Time));
             c.Post();
         }
     }

@@ -19,23 +19,19 @@ void RefreshDetails(Tdm& dm) {
 }
 
 void DeleteDetails(Tdm& dm) {
+    // Tracks and points go by their plan in one statement each, then the
+    // station and train rows; the detail views follow as their masters empty.
+    Database& db = dm.DBAll;
+    const QVariant refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).Value();
+    db.Execute(u"DELETE FROM %1 WHERE BHFID IN (SELECT BHFID FROM %2 WHERE REFPLAN = ?)"_s.arg(
+                   db.QualifiedName(GlsPlanFile), db.QualifiedName(BhfPlanFile)),
+               {refPlan});
+    db.Execute(u"DELETE FROM %1 WHERE ZCNT IN (SELECT LFD FROM %2 WHERE REFPLAN = ?)"_s.arg(
+                   db.QualifiedName(ZCntPlanFile), db.QualifiedName(ZugPlanFile)),
+               {refPlan});
     RefreshDetails(dm);
-    // Always the first row: each delete moves the detail on to the next
-    // station or train, whose tracks or points its detail then shows.
-    dm.tBhfPlan.First();
-    for (int n = dm.tBhfPlan.RecordCount(); n > 0; --n) {
-        dm.tGlsPlan.First();
-        for (int m = dm.tGlsPlan.RecordCount(); m > 0; --m)
-            dm.tGlsPlan.Delete();
-        dm.tBhfPlan.Delete();
-    }
-    dm.tZugPlan.First();
-    for (int n = dm.tZugPlan.RecordCount(); n > 0; --n) {
-        dm.tZCntPlan.First();
-        for (int m = dm.tZCntPlan.RecordCount(); m > 0; --m)
-            dm.tZCntPlan.Delete();
-        dm.tZugPlan.Delete();
-    }
+    dm.tBhfPlan.DeleteAll();
+    dm.tZugPlan.DeleteAll();
 }
 
 } // namespace PlanRows

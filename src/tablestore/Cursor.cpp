@@ -206,7 +206,7 @@ void Cursor::Close() {
     Pos = 0;
     EofFlag = BofFlag = true;
     emit RowsChanged();
-    Changed(-1);
+    Changed(ForceNotify); // details of a closed master show nothing
 }
 
 void Cursor::Detach() {
@@ -269,7 +269,6 @@ bool Cursor::Binds(QVariantList& binds) const {
 }
 
 void Cursor::Requery(qint64 keepRow, int keepPos) {
-    const qint64 previous = Bookmark();
     QVariantList binds;
     std::vector<Row> rows;
     if (Binds(binds)) {
@@ -302,7 +301,7 @@ void Cursor::Requery(qint64 keepRow, int keepPos) {
     BofFlag = Rows.empty() || Pos == 0;
     emit RowsChanged();
     // The rows themselves may have changed, so the details follow in any case.
-    Changed(previous == Bookmark() ? -2 : previous);
+    Changed(ForceNotify);
 }
 
 bool Cursor::RowLess(const Row& a, const Row& b) const {
@@ -321,8 +320,7 @@ void Cursor::SetPos(int pos) {
 }
 
 void Cursor::Changed(qint64 previousRow) {
-    // -2 forces the notification although the row stayed the same.
-    if (previousRow != -2 && previousRow == Bookmark())
+    if (previousRow != ForceNotify && previousRow == Bookmark())
         return;
     emit Moved();
     const std::vector<Cursor*> details = Details;

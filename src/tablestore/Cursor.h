@@ -82,6 +82,8 @@ public:
     // Deletes the current row; the following row becomes current, or the
     // preceding one when the last was deleted (then Eof is set).
     void Delete();
+    // Deletes every row of the view (filter, range, master link) at once.
+    void DeleteAll();
 
     // For grids: a value of a row by position without moving the cursor.
     QVariant ValueAt(int recNo, int column) const;
@@ -117,6 +119,9 @@ private:
     void PlaceRow(Row row, bool inView);
     bool RowLess(const Row& a, const Row& b) const;
     void SetPos(int pos);
+    // Tells the details and the grid when another row became current;
+    // ForceNotify tells them although the row stayed the same.
+    static constexpr qint64 ForceNotify = -2;
     void Changed(qint64 previousRow);
     void FollowMaster();
     void ResolveKeys();

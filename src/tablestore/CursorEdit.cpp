@@ -75,7 +75,7 @@ void Cursor::Insert() {
     Touched = QVector<bool>(n, false);
     St = State::Insert;
     // Details of a row being inserted show nothing until it is posted.
-    Changed(-2);
+    Changed(ForceNotify);
 }
 
 void Cursor::Edit() {
@@ -98,7 +98,7 @@ void Cursor::Cancel() {
     Buffer.clear();
     Touched.clear();
     if (inserting)
-        Changed(-2);
+        Changed(ForceNotify);
 }
 
 void Cursor::Post() {
@@ -167,7 +167,6 @@ void Cursor::Post() {
     if (autoInc >= 0)
         row.Values[autoInc] = rowId;
     const bool inView = InView(row.Values);
-    const qint64 previous = inserting ? -1 : rowId;
     St = State::Browse;
     Buffer.clear();
     Touched.clear();
@@ -193,7 +192,7 @@ void Cursor::Post() {
         BofFlag = Rows.empty();
     }
     emit RowsChanged();
-    Changed(previous == Bookmark() ? -2 : previous);
+    Changed(ForceNotify);
 }
 
 void Cursor::Delete() {
@@ -223,4 +222,23 @@ void Cursor::Delete() {
     BofFlag = Rows.empty();
     emit RowsChanged();
     Changed(rowId);
+}
+
+void Cursor::DeleteAll() {
+    CheckActive();
+    DiscardEdit();
+    QVariantList binds;
+    if (Binds(binds)) {
+        Base->CountWrite();
+        Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE "_s + WhereSql);
+        for (int i = 0; i < binds.size(); ++i)
+            st.Bind(i + 1, binds[i]);
+        st.Run();
+    }
+    const qint64 previous = Bookmark();
+    Rows.clear();
+    Pos = 0;
+    EofFlag = BofFlag = true;
+    emit RowsChanged();
+    Changed(previous);
 }

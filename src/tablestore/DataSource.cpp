@@ -60,7 +60,7 @@ int DataSource::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant DataSource::data(const QModelIndex& index, int role) const {
-    const QVector<Column> shown = Shown();
+    const QVector<Column> shown = Columns.isEmpty() ? Shown() : Columns;
     if (!index.isValid() || index.column() >= shown.size() || !Source->Active())
         return QVariant();
     const Column& column = shown[index.column()];

@@ -255,6 +255,14 @@ void Database::Exec(const QString& sql, bool write) {
     Prepare(sql).Run();
 }
 
+void Database::Execute(const QString& sql, const QVariantList& binds) {
+    CountWrite();
+    Statement st = Prepare(sql);
+    for (int i = 0; i < binds.size(); ++i)
+        st.Bind(i + 1, binds[i]);
+    st.Run();
+}
+
 void Database::EmptyTable(const QString& fileName) {
     const TableDef& def = Table(fileName);
     for (const Cursor* cursor : OpenCursors)

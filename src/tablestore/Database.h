@@ -37,6 +37,9 @@ public:
     Statement Prepare(const QString& sql);
     // Runs SQL without rows; `write` counts it for the fault hook.
     void Exec(const QString& sql, bool write = false);
+    // Runs one writing statement with its parameters (a write for the fault
+    // hook). Cursors on the tables it changes see the change after Refresh.
+    void Execute(const QString& sql, const QVariantList& binds);
 
     // Deletes all rows of a table none of whose cursors is open.
     void EmptyTable(const QString& fileName);

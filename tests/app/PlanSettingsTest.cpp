@@ -179,3 +179,28 @@ TEST(PlanSettings, CyclicFlagTogglesOnClick) {
 }
 
 } // namespace
+
+TEST(PlanSettingsColour, BackgroundBoxShowsAndSetsPlanColour) {
+    TFMain w;
+    EXPECT_EQ(w.ColBoxBack->count(), 16);
+    EXPECT_EQ(w.ColBox->count(), 15);
+    EXPECT_TRUE(w.ColBoxBack->itemIcon(15).isNull());
+    EXPECT_FALSE(w.ColBoxBack->itemIcon(6).isNull());
+    EXPECT_EQ(w.ColBoxBack->currentIndex(), 15);
+    // After opening a navy plan the box shows navy.
+    w.Plan.BackColor = 0x800000;
+    w.ShowPlanSettings();
+    EXPECT_EQ(w.ColBoxBack->currentIndex(), 6);
+    EXPECT_FALSE(w.Modified);
+    w.ColBoxBack->setCurrentIndex(12);
+    EXPECT_EQ(w.Plan.BackColor, 0xFFFF00u);
+    EXPECT_TRUE(w.Modified);
+}
+
+TEST(PlanSettingsColour, GridBoxShowsLineSamples) {
+    TFMain w;
+    EXPECT_TRUE(w.GridChoiceBox->itemIcon(0).isNull());
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_FALSE(w.GridChoiceBox->itemIcon(i).isNull()) << i;
+    EXPECT_EQ(w.GridChoiceBox->itemText(3), QStringLiteral("Strich/Punkt"));
+}

@@ -262,8 +262,21 @@ TEST_F(CursorTest, DetailFollowsEveryMoveOfItsMaster) {
     EXPECT_TRUE(teil.IsEmpty());
     kopf.Delete();
     EXPECT_EQ(Current(kopf), u"Bdorf"_s);
+    // Deleting a whole detail view leaves the other masters' rows.
+    kopf.FindKey({u"Bdorf"_s});
+    f.AddTeil(teil, 3, u"9"_s, 1);
+    kopf.FindKey({u"Cdorf"_s});
+    f.AddTeil(teil, 1, u"8"_s, 2);
+    EXPECT_EQ(Names(teil, u"Bez"_s), (QStringList{u"7"_s, u"8"_s}));
+    teil.DeleteAll();
+    EXPECT_TRUE(teil.IsEmpty());
+    EXPECT_TRUE(teil.Eof());
+    kopf.FindKey({u"Bdorf"_s});
+    EXPECT_EQ(Names(teil, u"Bez"_s), QStringList{u"9"_s});
     kopf.Close();
     EXPECT_TRUE(teil.IsEmpty());
+    teil.SetMaster(nullptr, {});
+    EXPECT_EQ(Names(teil, u"Bez"_s), QStringList{u"9"_s});
 }
 
 TEST_F(CursorTest, EmptyTableOnlyWhileClosed) {

@@ -74,17 +74,18 @@ TEST_P(FieldRead, NeverFailsAndSaysWhenTheValueIsNotOfItsKind) {
 
 INSTANTIATE_TEST_SUITE_P(
     StoredValues, FieldRead,
-    ::testing::Values(
-        ReadCase{"NULL", false, 0, false, 0, false, u""},
-        ReadCase{"7", true, 7, true, 7.0, true, u"7"},
-        ReadCase{"'12'", true, 12, true, 12.0, true, u"12"}, // affinity makes it 12
-        ReadCase{"0.25", false, 0, true, 0.25, true, u"0.25"},
-        ReadCase{"'07:30:15'", false, 0, true, 7.5 / 24 + 15.0 / 86400, false, u"07:30:15"},
-        ReadCase{"'8:05'", false, 0, true, EncodeTime(8, 5), false, u"8:05"},
-        ReadCase{"'Müll'", false, 0, false, 0, false, u"Müll"},
-        ReadCase{"'True'", false, 0, false, 0, true, u"True"},
-        ReadCase{"x'41ff'", false, 0, false, 0, false, u"A\ufffd"},
-        ReadCase{"99999999999", false, 0, true, 99999999999.0, true, u"99999999999"}));
+    ::testing::Values(ReadCase{"NULL", false, 0, false, 0, false, u""},
+                      ReadCase{"7", true, 7, true, 7.0, true, u"7"},
+                      ReadCase{"'12'", true, 12, true, 12.0, true, u"12"}, // affinity makes it 12
+                      ReadCase{"0.25", false, 0, true, 0.25, true, u"0.25"},
+                      ReadCase{"'07:30:15'", false, 0, true, 7.5 / 24 + 15.0 / 86400, false,
+                               u"07:30:15"},
+                      ReadCase{"'8:05'", false, 0, true, EncodeTime(8, 5), false, u"8:05"},
+                      ReadCase{"'Müll'", false, 0, false, 0, false, u"Müll"},
+                      ReadCase{"'True'", false, 0, false, 0, true, u"True"},
+                      ReadCase{"x'41ff'", false, 0, false, 0, false, u"A\ufffd"},
+                      ReadCase{"99999999999", false, 0, true, 99999999999.0, true, u"99999999999"}),
+    [](const auto& tested) { return "Case" + std::to_string(tested.index); });
 
 TEST(ValueOrder, FollowsSqliteOrderOfStoredValues) {
     // Each value sorts before the next one.
