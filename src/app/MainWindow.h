@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TPlanImage;
+struct SettingChange;
 
 // A plan open in the editor is drawn and edited only while this is set.
 extern bool PlanOpen;
@@ -221,7 +222,9 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
+    void ApplySettingChange(QComboBox* box, const SettingChange& change);
     void PlanImagePaint(QPaintEvent* event);
     // Shows what was drawn on the screen image inside canvas rectangle r.
     void ShowScreenPart(const TRect& r);

@@ -4,6 +4,7 @@
 #include "app/PlanImage.h"
 #include "diagram/ChoicePictures.h"
 #include "diagram/ColorTable.h"
+#include "diagram/PlanSettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -221,25 +222,21 @@ void TFMain::CreateZeitachseTab() {
     tsZeitachse->setProperty("helpContext", 25);
     QHBoxLayout* row = TabRow(tsZeitachse);
     row->addWidget(Caption(tsZeitachse, QStringLiteral("Startzeit:")));
-    UhrBegBox = Hinted(new QComboBox(tsZeitachse), QStringLiteral("startzeit wählen"));
+    UhrBegBox = Hinted(new QComboBox(tsZeitachse), UhrBegHint());
     UhrBegBox->setObjectName(QStringLiteral("UhrBegBox"));
-    for (int h = 0; h <= 23; ++h)
-        UhrBegBox->addItem(QStringLiteral("%1 Uhr").arg(h, 2));
+    UhrBegBox->addItems(UhrBegItems());
     row->addWidget(UhrBegBox);
     row->addSpacing(8);
     row->addWidget(Caption(tsZeitachse, QStringLiteral("Endzeit:")));
-    UhrEndBox = Hinted(new QComboBox(tsZeitachse), QStringLiteral("Endzeit auswählen"));
+    UhrEndBox = Hinted(new QComboBox(tsZeitachse), UhrEndHint());
     UhrEndBox->setObjectName(QStringLiteral("UhrEndBox"));
-    for (int h = 1; h <= 24; ++h)
-        UhrEndBox->addItem(QStringLiteral("%1 Uhr").arg(h, 2));
+    UhrEndBox->addItems(UhrEndItems());
     row->addWidget(UhrEndBox);
     row->addSpacing(8);
     row->addWidget(Caption(tsZeitachse, QStringLiteral("Auflösung:")));
-    PPMinBox =
-        Hinted(new QComboBox(tsZeitachse), QStringLiteral("Zeitachse (Pixel / Minute) einstellen"));
+    PPMinBox = Hinted(new QComboBox(tsZeitachse), PPMinHint());
     PPMinBox->setObjectName(QStringLiteral("PPMinBox"));
-    for (int z = 1; z <= 9; ++z)
-        PPMinBox->addItem(QStringLiteral("Zeitachse x %1").arg(z));
+    PPMinBox->addItems(PPMinItems());
     row->addWidget(PPMinBox);
     row->addStretch(1);
 }
@@ -250,28 +247,25 @@ void TFMain::CreateSonstTab() {
     tsSonst->setProperty("helpContext", 26);
     QHBoxLayout* row = TabRow(tsSonst);
     row->addWidget(Caption(tsSonst, QStringLiteral("Gitterlinien:")));
-    GridChoiceBox =
-        Hinted(new QComboBox(tsSonst), QStringLiteral("Art der Gitterunterteilung auswählen"));
+    GridChoiceBox = Hinted(new QComboBox(tsSonst), GridChoiceHint());
     GridChoiceBox->setObjectName(QStringLiteral("GridChoiceBox"));
     GridChoiceBox->setIconSize(QSize(GridSampleWidth, GridSampleHeight));
     int style = 0;
-    for (const char* item : {"<Ohne>", "Linie", "Punkte", "Strich/Punkt", "gestrichelt"}) {
+    for (const QString& item : GridChoiceItems()) {
         const QImage sample = GridStyleSample(style++);
-        GridChoiceBox->addItem(sample.isNull() ? QIcon() : QIcon(QPixmap::fromImage(sample)),
-                               QString::fromUtf8(item));
+        GridChoiceBox->addItem(sample.isNull() ? QIcon() : QIcon(QPixmap::fromImage(sample)), item);
     }
     row->addWidget(GridChoiceBox);
     row->addSpacing(8);
     row->addWidget(Caption(tsSonst, QStringLiteral("Hintergrund:")));
-    ColBoxBack = Hinted(new QComboBox(tsSonst), QStringLiteral("Hintergrundfarbe auswählen"));
+    ColBoxBack = Hinted(new QComboBox(tsSonst), ColBoxBackHint());
     ColBoxBack->setObjectName(QStringLiteral("ColBoxBack"));
     ColBoxBack->setIconSize(QSize(SwatchWidth, SwatchHeight));
     FillColourBox(ColBoxBack, BackColorItems);
     ColBoxBack->setCurrentIndex(SelectColorItem(-1, PlanDefaultBackColor));
     row->addWidget(ColBoxBack);
     row->addSpacing(8);
-    cbTaktFP = Hinted(new QCheckBox(QStringLiteral("Taktfahrplan"), tsSonst),
-                      QStringLiteral("Fahrplan als Taktfahrplan definieren"));
+    cbTaktFP = Hinted(new QCheckBox(TaktFPCaption(), tsSonst), TaktFPHint());
     cbTaktFP->setObjectName(QStringLiteral("cbTaktFP"));
     row->addWidget(cbTaktFP);
     row->addSpacing(12);

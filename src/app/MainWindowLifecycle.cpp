@@ -5,6 +5,7 @@
 #include "app/DataModule.h"
 #include "app/HelpWindow.h"
 #include "app/PlanImage.h"
+#include "diagram/PlanSettings.h"
 #include "model/TimeOfDay.h"
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
@@ -188,8 +189,7 @@ void TFMain::EnablePlanCommands(bool enable) {
 }
 
 void TFMain::ShowTitle(const QString& name) {
-    const QString text = name.isEmpty() ? QStringLiteral("  Fahrplan: <unbenannt>")
-                                        : QStringLiteral("  Fahrplan: ") + name;
+    const QString text = TitleText(name);
     if (TitelPanel->text() != text)
         TitelPanel->setText(text);
 }

@@ -5,6 +5,7 @@
 
 #include "app/PlanImage.h"
 #include "diagram/DiagramRenderer.h"
+#include "diagram/PlanSettings.h"
 #include "platform/Canvas.h"
 
 #include <QPaintEvent>
@@ -96,8 +97,17 @@ void TFMain::DrawDescriptionOnScreen(const QString& text) {
     Screen.SetViewport(VisiblePlanRect());
     Screen.Validate(Plan, CurrentView(), PlanOpen);
     if (auto c = Screen.OpenCanvas()) {
-        DrawDescription(Plan, CurrentView(), text, *c);
+        ::EditBemChange(Plan, CurrentView(), Modified, text, *c);
         c.reset();
+    } else {
+        // Nothing visible to draw on: the next paint shows the new text.
+        QImage none(1, 1, QImage::Format_RGB32);
+        Canvas offScreen(none);
+        ::EditBemChange(Plan, CurrentView(), Modified, text, offScreen);
     }
+    // The erase box of the description is smaller than its bold text; the
+    // strip above the station headers holds nothing else, so draw it anew.
+    if (PlanOpen)
+        Screen.Invalidate({0, 0, Plan.PlanRect.Width(), HeaderTop});
     PlanImage->update();
 }

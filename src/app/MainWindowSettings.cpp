@@ -1,9 +1,9 @@
 // The plan's name, description, time axis, grid, background and cyclic flag
-// on the tool tabs "Fahrplan", "Zeitachse" and "Sonstiges".
+// on the tool tabs "Fahrplan", "Zeitachse" and "Sonstiges". The decisions
+// are the diagram's; here they meet the widgets.
 #include "app/MainWindow.h"
 
-#include "diagram/ColorTable.h"
-#include "model/TimeOfDay.h"
+#include "diagram/PlanSettings.h"
 #include "platform/Messages.h"
 
 #include <QCheckBox>
@@ -12,26 +12,10 @@
 #include <QSignalBlocker>
 
 namespace {
-
-// True when some point of the plan's trains lies before (or, with later
-// set, after) the given minute of the day.
-bool TrainsOutside(const PlanRec& plan, int minute, bool later) {
-    for (int z = 1; z <= plan.TrainCount && z <= MaxTrains; ++z) {
-        const PlanZug& zug = plan.Trains[z];
-        for (int p = 1; p <= zug.PointCount && p <= MaxPoints; ++p) {
-            const int m = MinuteOfDay(zug.Points[p].Time);
-            if (later ? m > minute : m < minute)
-                return true;
-        }
-    }
-    return false;
-}
-
 void SetIndexQuietly(QComboBox* box, int index) {
     const QSignalBlocker block(box);
     box->setCurrentIndex(index);
 }
-
 } // namespace
 
 void TFMain::ConnectSettingsHandlers() {
@@ -56,104 +40,59 @@ void TFMain::ShowPlanTexts() {
 }
 
 void TFMain::ShowPlanSettings() {
-    SetIndexQuietly(UhrBegBox, Plan.StartHour);
-    SetIndexQuietly(UhrEndBox, Plan.EndHour - 1);
-    SetIndexQuietly(GridChoiceBox, Plan.GridStyle);
-    SetIndexQuietly(PPMinBox, Plan.Zoom - 1);
-    // A user expects the box to show the colour the diagram shows.
-    SetIndexQuietly(ColBoxBack, SelectColorItem(ColBoxBack->currentIndex(), Plan.BackColor));
+    const PlanSettingIndexes shown = ::ShowPlanSettings(Plan, ColBoxBack->currentIndex());
+    SetIndexQuietly(UhrBegBox, shown.UhrBeg);
+    SetIndexQuietly(UhrEndBox, shown.UhrEnd);
+    SetIndexQuietly(GridChoiceBox, shown.GridChoice);
+    SetIndexQuietly(PPMinBox, shown.PPMin);
+    SetIndexQuietly(ColBoxBack, shown.ColBoxBack);
     const QSignalBlocker block(cbTaktFP);
-    cbTaktFP->setChecked(Plan.Cyclic);
+    cbTaktFP->setChecked(shown.TaktFP);
+}
+
+void TFMain::ApplySettingChange(QComboBox* box, const SettingChange& change) {
+    if (!change.Error.isEmpty())
+        ShowMessageBox(QStringLiteral("Fehler"), change.Error);
+    if (change.BoxIndex >= 0 && box->currentIndex() != change.BoxIndex)
+        SetIndexQuietly(box, change.BoxIndex);
+    if (change.Resize)
+        ResizePlan();
+    else if (change.Repaint)
+        PaintPlan();
 }
 
 void TFMain::EditBezChange() {
-    Modified = true;
-    ShowTitle(EditBez->text());
-    Plan.PlanName = EditBez->text();
+    ::EditBezChange(Plan, Modified, EditBez->text());
+    ShowTitle(Plan.PlanName);
 }
 
 void TFMain::EditBemChange() {
-    Modified = true;
-    const QString text = EditBem->text();
-    if (text != Plan.PlanDescription) {
-        DrawDescriptionOnScreen(text);
-        Plan.PlanDescription = text;
-    }
+    DrawDescriptionOnScreen(EditBem->text());
 }
 
 void TFMain::UhrBegBoxChange() {
-    const int n = UhrBegBox->currentIndex();
-    if (n < 0 || n == Plan.StartHour)
-        return;
-    if (TrainsOutside(Plan, n * 60, false)) {
-        ShowMessageBox(QStringLiteral("Fehler"),
-                       QStringLiteral("Zeitachse kann nicht geändert werden -> Zugfahrten !"));
-        SetIndexQuietly(UhrBegBox, Plan.StartHour);
-        return;
-    }
-    Modified = true;
-    if (n > Plan.EndHour) {
-        ShowMessageBox(QStringLiteral("Fehler"),
-                       QStringLiteral("Startzeit ist größer als Endzeit"));
-        SetIndexQuietly(UhrBegBox, Plan.StartHour);
-        return;
-    }
-    Plan.StartHour = n;
-    ResizePlan();
+    ApplySettingChange(UhrBegBox, ::UhrBegBoxChange(Plan, Modified, UhrBegBox->currentIndex()));
 }
 
 void TFMain::UhrEndBoxChange() {
-    const int index = UhrEndBox->currentIndex();
-    if (index < 0)
-        return;
-    const int e = index + 1;
-    if (e == Plan.EndHour)
-        return;
-    const int lastMinute = e == 24 ? 23 * 60 + 59 : e * 60;
-    if (TrainsOutside(Plan, lastMinute, true)) {
-        ShowMessageBox(QStringLiteral("Fehler"),
-                       QStringLiteral("Zeitachse kann nicht geändert werden -> Zugfahrten !"));
-        SetIndexQuietly(UhrEndBox, Plan.EndHour - 1);
-        return;
-    }
-    Modified = true;
-    if (e < Plan.StartHour) {
-        ShowMessageBox(QStringLiteral("Fehler"),
-                       QStringLiteral("Endzeit ist kleiner als Startzeit"));
-        SetIndexQuietly(UhrEndBox, Plan.EndHour - 1);
-        return;
-    }
-    Plan.EndHour = e;
-    ResizePlan();
+    ApplySettingChange(UhrEndBox, ::UhrEndBoxChange(Plan, Modified, UhrEndBox->currentIndex()));
 }
 
 void TFMain::PPMinBoxChange() {
-    const int zoom = PPMinBox->currentIndex() + 1;
-    if (zoom < 1 || zoom == Plan.Zoom)
-        return;
-    Modified = true;
-    Plan.Zoom = zoom;
-    ResizePlan();
+    ApplySettingChange(PPMinBox, ::PPMinBoxChange(Plan, Modified, PPMinBox->currentIndex()));
 }
 
 void TFMain::GridChoiceBoxChange() {
-    const int style = GridChoiceBox->currentIndex();
-    if (style < 0 || style == Plan.GridStyle)
-        return;
-    Modified = true;
-    Plan.GridStyle = style;
-    PaintPlan();
+    ApplySettingChange(GridChoiceBox,
+                       ::GridChoiceBoxChange(Plan, Modified, GridChoiceBox->currentIndex()));
 }
 
 void TFMain::ColBoxBackChange() {
-    Plan.BackColor = ColorOfItem(ColBoxBack->currentIndex());
-    Modified = true;
-    PaintPlan();
+    ApplySettingChange(ColBoxBack, ::ColBoxBackChange(Plan, Modified, ColBoxBack->currentIndex()));
 }
 
 void TFMain::cbTaktFPClick() {
-    Plan.Cyclic = !Plan.Cyclic;
-    Modified = true;
+    const bool shown = ::cbTaktFPClick(Plan, Modified);
     const QSignalBlocker block(cbTaktFP);
-    cbTaktFP->setChecked(Plan.Cyclic);
+    cbTaktFP->setChecked(shown);
 }
