@@ -15,7 +15,7 @@ struct PlanRec;
 // a drawing of the whole canvas would have there.
 class PictureBands {
 public:
-    static constexpr int DefaultBandRows = 128;
+    static constexpr int DefaultBandRows = 512;
 
     // Works on its own copy of the plan: the caller's plan stays as it was.
     PictureBands(const PlanRec& plan, const DiagramView& view, int bandRows = DefaultBandRows);
