@@ -2,6 +2,7 @@
 // 100 points) and sets the store against a plain SQLite insert of the same
 // number of rows in one transaction, measured in the same run.
 
+#include "PlanFixtures.h"
 #include "model/PlanRec.h"
 #include "model/TimeOfDay.h"
 #include "store/PlanStore.h"
@@ -25,38 +26,6 @@ namespace {
 
 constexpr int PlanRows =
     1 + MaxStations + MaxStations * MaxTracks + MaxTrains + MaxTrains * MaxPoints;
-
-std::unique_ptr<PlanRec> LargestPlan() {
-    auto plan = std::make_unique<PlanRec>();
-    plan->PlanName = u"Größter Plan"_s;
-    plan->Zoom = 9;
-    plan->StationCount = MaxStations;
-    for (int i = 1; i <= MaxStations; ++i) {
-        PlanBhf& bhf = plan->Stations[i];
-        bhf.InUse = true;
-        bhf.Name = u"Bahnhof %1"_s.arg(i);
-        bhf.Abbrev = u"B%1"_s.arg(i);
-        bhf.TrackCount = MaxTracks;
-        for (int j = 1; j <= MaxTracks; ++j)
-            bhf.Tracks[j].Designation = QString::number(j);
-    }
-    plan->TrainCount = MaxTrains;
-    for (int b = 1; b <= MaxTrains; ++b) {
-        PlanZug& zug = plan->Trains[b];
-        zug.InUse = true;
-        zug.Number = b;
-        zug.Name = u"Zug #%1"_s.arg(b);
-        zug.PointCount = MaxPoints;
-        for (int p = 1; p <= MaxPoints; ++p) {
-            PlanCnt& cnt = zug.Points[p];
-            cnt.Modus = p == 1 ? 0 : (p % 2 == 0 ? 1 : 2);
-            cnt.BhfIdx = 1 + (p / 2) % MaxStations;
-            cnt.GlsIdx = 1 + (b + p) % MaxTracks;
-            cnt.Time = MinutesToTime((b * 11 + p * 7) % 1440);
-        }
-    }
-    return plan;
-}
 
 struct Tables {
     Tables() {
@@ -108,7 +77,7 @@ void PlainInsert(benchmark::State& state) {
 
 void StoreNewPlan(benchmark::State& state) {
     Tables t;
-    const auto plan = LargestPlan();
+    const PlanRec plan = LargestPlan();
     for (auto _ : state) {
         state.PauseTiming();
         if (!t.Dm->tSavePlan.IsEmpty())
@@ -116,7 +85,7 @@ void StoreNewPlan(benchmark::State& state) {
         std::uint8_t docState = DocNew;
         bool modified = true;
         state.ResumeTiming();
-        const StoreResult result = StorePlan(*t.Dm, *plan, docState, modified);
+        const StoreResult result = StorePlan(*t.Dm, plan, docState, modified);
         if (!result.Ok)
             state.SkipWithError(result.Error.toUtf8().constData());
     }
@@ -124,12 +93,12 @@ void StoreNewPlan(benchmark::State& state) {
 
 void StoreOverStoredPlan(benchmark::State& state) {
     Tables t;
-    const auto plan = LargestPlan();
+    const PlanRec plan = LargestPlan();
     std::uint8_t docState = DocNew;
     bool modified = true;
-    StorePlan(*t.Dm, *plan, docState, modified);
+    StorePlan(*t.Dm, plan, docState, modified);
     for (auto _ : state) {
-        const StoreResult result = StorePlan(*t.Dm, *plan, docState, modified);
+        const StoreResult result = StorePlan(*t.Dm, plan, docState, modified);
         if (!result.Ok)
             state.SkipWithError(result.Error.toUtf8().constData());
     }
@@ -139,7 +108,7 @@ void LoadLargestPlan(benchmark::State& state) {
     Tables t;
     std::uint8_t docState = DocNew;
     bool modified = true;
-    StorePlan(*t.Dm, *LargestPlan(), docState, modified);
+    StorePlan(*t.Dm, LargestPlan(), docState, modified);
     auto plan = std::make_unique<PlanRec>();
     for (auto _ : state) {
         const StoreResult result = LoadPlan(*t.Dm, *plan);
