@@ -131,10 +131,13 @@ void TFMain::FormResize() {
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
-    if (FormClose())
-        event->accept();
-    else
+    if (!FormClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // An open help window would otherwise keep the program running.
+    CloseAllHelpWindows();
 }
 
 bool TFMain::FormClose() {

@@ -39,3 +39,13 @@ TEST(Help, UnknownContextSaysSo) {
     EXPECT_FALSE(help.ShowContext(999));
     EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("keine Hilfeseite")));
 }
+
+TEST(Help, ClosingTheMainWindowClosesTheHelp) {
+    TFMain w;
+    w.show();
+    w.dxBarButton1->trigger();
+    ASSERT_TRUE(OpenHelpWindow() && OpenHelpWindow()->isVisible());
+    EXPECT_TRUE(w.close());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(OpenHelpWindow() == nullptr || !OpenHelpWindow()->isVisible());
+}
