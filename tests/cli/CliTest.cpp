@@ -5,8 +5,9 @@
 #include "store/TableFiles.h"
 #include "store/Tdm.h"
 
-#include <QProcess>
 #include <QRegularExpression>
+
+#include "CliProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int Exit;
-    QByteArray Out;
-    QString Err;
-};
-
 CliRun Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QString::fromUtf8(ZENTORIA_CLI), args);
-    process.waitForFinished(30000);
-    return CliRun{process.exitCode(), process.readAllStandardOutput(),
-                  QString::fromUtf8(process.readAllStandardError())};
+    return RunProgram(QString::fromUtf8(ZENTORIA_CLI), args);
 }
 
 // Tables with the plans `names`, stored in this order.

@@ -10,7 +10,8 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
+
+#include "CliProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int Exit;
-    QString Err;
-};
-
 CliRun Cli(const QStringList& args) {
-    QProcess p;
-    p.start(QString::fromUtf8(ZENTORIA_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return RunProgram(QString::fromUtf8(ZENTORIA_CLI), args);
 }
 
 QByteArray ReadAll(const QString& name) {
