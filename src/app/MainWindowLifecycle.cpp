@@ -223,5 +223,7 @@ bool TFMain::StoreOpenPlan() {
         ShowMessageBox(QStringLiteral("Fehler"), result.Error);
         return false;
     }
+    if (!result.Notice.isEmpty())
+        ShowMessageBox(QStringLiteral("Hinweis"), result.Notice);
     return true;
 }

@@ -109,15 +109,27 @@ StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool
     const QString wrong = CheckCounts(plan);
     if (!wrong.isEmpty())
         return StoreResult::Failed(failed.arg(plan.PlanName, wrong));
+    QString notice;
     try {
         Transaction transaction(dm.DBAll);
-        if (docState == DocStored) {
+        bool insert = docState == DocNew;
+        if (!insert) {
             PlanRows::RequireCurrentPlan(dm);
             PlanRows::DeleteDetails(dm);
-            dm.tSavePlan.Edit();
-        } else {
-            dm.tSavePlan.Insert();
+            // Another program may have deleted the header since it was read;
+            // editing it would store details under no plan. Storing the plan
+            // anew keeps it.
+            if (!dm.tSavePlan.CurrentRowStored()) {
+                dm.tSavePlan.Refresh();
+                insert = true;
+                notice = u"Der gespeicherte Fahrplan „%1“ wurde inzwischen von einem anderen "
+                         u"Programm gelöscht; er wurde neu gespeichert."_s.arg(plan.PlanName);
+            }
         }
+        if (insert)
+            dm.tSavePlan.Insert();
+        else
+            dm.tSavePlan.Edit();
         WriteHeader(dm, plan);
         const int refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
         WriteStations(dm, plan, refPlan);
@@ -128,7 +140,9 @@ StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool
     }
     docState = DocStored;
     modified = false;
-    return StoreResult{};
+    StoreResult result;
+    result.Notice = notice;
+    return result;
 }
 
 StoreResult DeletePlanDetails(Tdm& dm) {

@@ -19,6 +19,15 @@ QString Quoted(const QString& text) {
     return u"„"_s + text + u"“"_s;
 }
 
+// An update or delete of the current row that hits nothing means another
+// program deleted the row since this view was read; going on would report
+// a change that was never stored.
+[[noreturn]] void RowGone(const QString& fileName) {
+    throw StoreError(
+        u"Der Satz der Tabelle %1 wurde inzwischen von einem anderen Programm gelöscht."_s.arg(
+            Quoted(fileName)));
+}
+
 } // namespace
 
 void Cursor::DiscardEdit() {
@@ -154,7 +163,8 @@ void Cursor::Post() {
             for (int i = 0; i < values.size(); ++i)
                 st.Bind(i + 1, values[i]);
             st.BindInt(int(values.size()) + 1, rowId);
-            st.Run();
+            if (st.Run() == 0)
+                RowGone(FileName);
         }
     }
     // The row as stored: the values were converted to their fields' kinds
@@ -212,7 +222,8 @@ void Cursor::Delete() {
     {
         Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE rowid = ?"_s);
         st.BindInt(1, rowId);
-        st.Run();
+        if (st.Run() == 0)
+            RowGone(FileName);
     }
     const bool wasLast = Pos == int(Rows.size()) - 1;
     Rows.erase(Rows.begin() + Pos);
@@ -222,6 +233,14 @@ void Cursor::Delete() {
     BofFlag = Rows.empty();
     emit RowsChanged();
     Changed(rowId);
+}
+
+bool Cursor::CurrentRowStored() const {
+    if (St == State::Inactive || Rows.empty())
+        return false;
+    Statement st = Base->Prepare(u"SELECT 1 FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+    st.BindInt(1, Rows[size_t(Pos)].RowId);
+    return st.Step();
 }
 
 void Cursor::DeleteAll() {

@@ -3,6 +3,8 @@
 #include "model/TimeOfDay.h"
 #include "store/PlanStore.h"
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -196,3 +198,39 @@ TEST(PlanStore, StationNamesOfTheDatabaseAreCutToTwenty) {
 }
 
 } // namespace
+
+TEST(PlanStore, AHeaderDeletedElsewhereIsStoredAnewWithANotice) {
+    StoreFixture f;
+    StoreNew(*f.Dm, *MakePlan(1, 1, 0, 0)); // a neighbour that stays
+    auto plan = MakePlan(3, 2, 2, 4);
+    plan->PlanName = u"Talbahn"_s;
+    StoreNew(*f.Dm, *plan);
+    const int oldRef = f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+    // Another program deletes the header row while the plan is open.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    const QByteArray sql = "DELETE FROM SavePlan WHERE REFPLAN = " + QByteArray::number(oldRef);
+    EXPECT_EQ(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    const StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+    ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+    EXPECT_EQ(result.Notice, u"Der gespeicherte Fahrplan „Talbahn“ wurde inzwischen von einem "
+                             u"anderen Programm gelöscht; er wurde neu gespeichert."_s);
+    EXPECT_EQ(docState, DocStored);
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+    EXPECT_EQ(f.Orphans(), 0);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 4);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"NAME"_s).AsString(), u"Talbahn"_s);
+    EXPECT_GT(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), oldRef);
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    // A plain save after that edits the new header again, without a notice.
+    const StoreResult again = StorePlan(*f.Dm, *plan, docState, modified);
+    EXPECT_TRUE(again.Ok);
+    EXPECT_TRUE(again.Notice.isEmpty());
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+}
