@@ -60,7 +60,7 @@ void WriteStations(Tdm& dm, const PlanRec& plan, int refPlan) {
         t.FieldByName(u"BHFABK"_s).SetString(bhf.Abbrev);
         t.FieldByName(u"ANZGLS"_s).SetInteger(bhf.TrackCount);
         t.Post();
-        const int bhfId = t.FieldByName(u"BHFID"_s).AsInteger();
+        const int bhfId = t.FieldByName(u"BHFID"_s).AsKey();
         for (int j = 1; j <= bhf.TrackCount; ++j) {
             Cursor& g = dm.tGlsPlan;
             g.Insert();
@@ -84,7 +84,7 @@ void WriteTrains(Tdm& dm, const PlanRec& plan, int refPlan) {
         t.FieldByName(u"COL"_s).SetInteger(static_cast<qint32>(zug.Color));
         t.FieldByName(u"ANZCNT"_s).SetInteger(zug.PointCount);
         t.Post();
-        const int lfd = t.FieldByName(u"LFD"_s).AsInteger();
+        const int lfd = t.FieldByName(u"LFD"_s).AsKey();
         for (int p = 1; p <= zug.PointCount; ++p) {
             const PlanCnt& cnt = zug.Points[p];
             Cursor& c = dm.tZCntPlan;
@@ -131,7 +131,7 @@ StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool
         else
             dm.tSavePlan.Edit();
         WriteHeader(dm, plan);
-        const int refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+        const int refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).AsKey();
         WriteStations(dm, plan, refPlan);
         WriteTrains(dm, plan, refPlan);
         transaction.Commit();

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -155,6 +156,17 @@ void Cursor::Post() {
             st.Bind(i + 1, values[i]);
         st.Run();
         rowId = sqlite3_last_insert_rowid(Base->Handle());
+        // An auto-increment field holds 32 bits; a larger number would read
+        // back as no key at all and link the details to nothing.
+        if (def.AutoIncField() >= 0 && rowId > std::numeric_limits<qint32>::max()) {
+            Statement undo = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+            undo.BindInt(1, rowId);
+            undo.Run();
+            throw StoreError(u"Die Tabelle %1 hat keine freien Satznummern mehr: die nächste "
+                             u"Nummer %2 ist größer als %3."_s.arg(Quoted(FileName))
+                                 .arg(rowId)
+                                 .arg(std::numeric_limits<qint32>::max()));
+        }
     } else {
         rowId = Rows[size_t(Pos)].RowId;
         if (!sql->isEmpty()) {
