@@ -5,7 +5,10 @@
 #include "store/TableFiles.h"
 #include "store/Tdm.h"
 
+#include <QFile>
 #include <QRegularExpression>
+
+#include <sqlite3.h>
 
 #include "CliProcess.h"
 
@@ -86,6 +89,41 @@ TEST(CliList, ErrorsGoToStandardErrorWithTheirExitStatus) {
     const CliRun help = Cli({u"--help"_s});
     EXPECT_EQ(help.Exit, 0);
     EXPECT_TRUE(help.Out.contains("list"));
+}
+
+TEST(CliList, NamesADamagedOrHeldTableFile) {
+    {
+        CliFixture f({u"Talbahn"_s});
+        f.Dm.reset();
+        QFile file(f.Dir.File(u"SavePlan.DAT"_s));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(4096); // page 2: the rows
+        file.write(QByteArray(4096, char(0xA5)));
+        file.close();
+        const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.Err, u"zentoria-cli: Die Tabelle „SavePlan.DAT“ kann nicht gelesen werden: "
+                           u"Die Tabellendatei ist beschädigt.\n"_s);
+        EXPECT_TRUE(run.Out.isEmpty());
+    }
+    {
+        CliFixture f({u"Talbahn"_s});
+        f.Dm.reset();
+        // Another program holds ZugPlan.DAT open in WAL mode for the whole run.
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(f.Dir.File(u"ZugPlan.DAT"_s).toUtf8().constData(), &other),
+                  SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode=WAL; SELECT count(*) FROM ZugPlan",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
+        sqlite3_close(other);
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.Err, u"zentoria-cli: Die Tabelle „ZugPlan.DAT“ kann nicht geöffnet werden: "
+                           u"Die Tabelle ist von einem anderen Programm gesperrt.\n"_s);
+        // Once it is let go, the same call works.
+        EXPECT_EQ(Cli({u"--dir"_s, f.Dir.Path(), u"list"_s}).Out, QByteArray("1\tTalbahn\n"));
+    }
 }
 
 TEST(CliPlan, ResolvesARefplanNumberOrAnExactName) {
