@@ -6,6 +6,7 @@
 #include "store/Tdm.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <sqlite3.h>
@@ -44,11 +45,14 @@ struct CliFixture {
 };
 
 TEST(CliList, PrintsRefplanTabNameInUtf8) {
-    CliFixture f({u"Talbahn Werktag"_s, u"Südbahn – Sonntag"_s});
+    CliFixture f(
+        {u"Talbahn Werktag"_s, u"Südbahn – Sonntag"_s, u"Nord\tbahn\nLinie\r\n2\u2028Ende"_s});
     const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
     EXPECT_EQ(run.Exit, 0);
+    // Tabs and line breaks in a name become spaces: one plan, one line.
     EXPECT_EQ(run.Out, QByteArray("1\tTalbahn Werktag\n2\tS\xC3\xBC"
-                                  "dbahn \xE2\x80\x93 Sonntag\n"));
+                                  "dbahn \xE2\x80\x93 Sonntag\n"
+                                  "3\tNord bahn Linie  2 Ende\n"));
     EXPECT_TRUE(run.Err.isEmpty());
     EXPECT_EQ(Cli({u"list"_s, u"--dir="_s + f.Dir.Path()}).Out, run.Out);
     CliFixture empty({});
@@ -60,6 +64,11 @@ TEST(CliList, PrintsRefplanTabNameInUtf8) {
 TEST(CliList, DefaultsToTheProgramsDirectory) {
     const CliRun run = Cli({u"list"_s}); // the build wrote tables beside the program
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    // They hold the sample plan, so the list is never empty, and it is the
+    // list of that directory.
+    EXPECT_FALSE(run.Out.isEmpty());
+    const QString programDir = QFileInfo(QString::fromUtf8(ZENTORIA_CLI)).absolutePath();
+    EXPECT_EQ(run.Out, Cli({u"--dir"_s, programDir, u"list"_s}).Out);
     static const QRegularExpression line(u"^\\d+\\t[^\\t\\n]*$"_s);
     for (const QString& text : QString::fromUtf8(run.Out).split(u'\n', Qt::SkipEmptyParts))
         EXPECT_TRUE(line.match(text).hasMatch()) << text.toStdString();
