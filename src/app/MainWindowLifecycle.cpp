@@ -104,6 +104,8 @@ void TFMain::ClearEditingState() {
     DragMoved = false;
     DragVariant = 0;
     MoveKind = 0;
+    // The group must say what the next move does.
+    rgZugMoveTypItem[0]->setChecked(true);
     TrainMarked = false;
     HoverTime = CurrentMinuteOfDay();
     PrevHoverTime = HoverTime;
