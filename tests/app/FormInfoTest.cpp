@@ -2,6 +2,7 @@
 #include "ScriptedRunner.h"
 #include "TempDir.h"
 
+#include "app/AboutBox.h"
 #include "app/DataModule.h"
 #include "app/MainWindow.h"
 #include "store/FormPlacement.h"
@@ -193,4 +194,20 @@ TEST(FormInfo, StationDatabaseCommandOpensTheEditorAndBothWindowsKeepTheirPlaces
     EXPECT_EQ(QPoint(ini.value(u"Form1/Left"_s).toInt(), ini.value(u"Form1/Top"_s).toInt()),
               QPoint(90, 100));
     EXPECT_EQ(ini.value(u"Form1/WindowState"_s).toString(), u"1"_s);
+}
+
+TEST(FormInfo, AboutBoxStoresItsSectionYetAlwaysOpensCentred) {
+    PlacementFolder folder;
+    QPoint centred;
+    {
+        Tinfo box;
+        centred = box.pos();
+        box.move(5, 6);
+        box.accept();
+    }
+    QSettings ini(folder.Ini(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(u"info/Left"_s).toInt(), 5);
+    EXPECT_EQ(ini.value(u"info/Top"_s).toInt(), 6);
+    Tinfo again;
+    EXPECT_EQ(again.pos(), centred);
 }

@@ -5,7 +5,10 @@
 #include "store/TFBhfEdit.h"
 #include "store/TableSchema.h"
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QHeaderView>
+#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +64,10 @@ TEST(StationEditor, WindowsHaveTheirCaptionsSizesAndColumns) {
                                 {db.EditBhf, u"Markierten Bahnhof editieren"_s},
                                 {db.DelBhf, u"Bahnhof löschen"_s}})
         EXPECT_EQ(button->statusTip(), hint);
+    // The pointer over a button shows its hint in the window's status bar.
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(db.DelBhf, &enter);
+    EXPECT_EQ(db.StatusBar1->currentMessage(), u"Bahnhof löschen"_s);
     // The first station in name order has two tracks.
     EXPECT_EQ(db.BezEdits.size(), 2);
     EXPECT_EQ(db.BezEdits[0]->maxLength(), 2);
@@ -70,7 +77,8 @@ TEST(StationEditor, WindowsHaveTheirCaptionsSizesAndColumns) {
     EXPECT_EQ(edit.size(), QSize(303, 145));
     EXPECT_EQ(edit.DBEdit1->maxLength(), 20);
     EXPECT_EQ(edit.DBEdit2->maxLength(), 5);
-    EXPECT_EQ(edit.OKBtn->statusTip(), u"Neuen Bahnhof abspeichern"_s);
+    QApplication::sendEvent(edit.OKBtn, &enter);
+    EXPECT_EQ(edit.StatusBar1->currentMessage(), u"Neuen Bahnhof abspeichern"_s);
 }
 
 TEST(StationEditor, NewStationThroughTheDialogGetsItsTracksAndTheirDesignationsAreEdited) {
