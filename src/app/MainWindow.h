@@ -23,6 +23,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFormInfo;
 class TPlanImage;
 struct SettingChange;
 
@@ -186,6 +187,12 @@ public:
 
     // Picture export of the diagram.
     void SpeedButton1Click();
+
+    // The station database editor.
+    void BhfDBBtnClick();
+
+    // The window's remembered placement, stored when it is destroyed.
+    TFormInfo* FormInfo1 = nullptr;
 
     // The closing question; true when the window may close.
     bool FormClose();

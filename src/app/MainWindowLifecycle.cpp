@@ -10,6 +10,7 @@
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
 #include "store/PlanStore.h"
+#include "store/TFormInfo.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -50,6 +51,10 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     resize(DesignWidth, DesignHeight);
+    connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
+    FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
+    FormInfo1->Company = MakerName();
+    FormInfo1->AppName = QStringLiteral("ZentoPos");
     FormCreate();
 }
 
@@ -156,6 +161,7 @@ void TFMain::FormDestroy() {
         return;
     Destroyed = true;
     CloseAllHelpWindows();
+    FormInfo1->Save();
 }
 
 void TFMain::Programmbeenden1Click() {
