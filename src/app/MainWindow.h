@@ -187,6 +187,13 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -222,6 +229,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -49,6 +49,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
