@@ -109,7 +109,10 @@ TFNewPlan::TFNewPlan(Tdm& tables, QWidget* parent) : QDialog(parent), Dm(tables)
     ShowDescription();
 }
 
-TFNewPlan::~TFNewPlan() = default;
+TFNewPlan::~TFNewPlan() {
+    // The grid goes before its data source, which is a member.
+    delete DBGrid1;
+}
 
 bool TFNewPlan::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {

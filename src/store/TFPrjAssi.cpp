@@ -78,7 +78,6 @@ TFPrjAssi::TFPrjAssi(Tdm& tables, QWidget* parent) : QDialog(parent) {
     auto* buttons = new QWidget(this);
     buttons->setObjectName(u"BtnPanel"_s);
     buttons->setGeometry(0, TitleHeight + BookHeight, ClientWidth, ButtonPanelHeight);
-    Hint(buttons, u"Projekt-Assistent"_s);
     BtnCancel = new QPushButton(u"Abbrechen"_s, buttons);
     BtnCancel->setObjectName(u"BtnCancel"_s);
     BtnCancel->setGeometry(8, 9, 100, 25);
@@ -107,7 +106,11 @@ TFPrjAssi::TFPrjAssi(Tdm& tables, QWidget* parent) : QDialog(parent) {
     ShowButtons();
 }
 
-TFPrjAssi::~TFPrjAssi() = default;
+TFPrjAssi::~TFPrjAssi() {
+    // The grids go before their data sources, which are members.
+    delete GridBhfU;
+    delete GridBhfM;
+}
 
 QWidget* TFPrjAssi::InfoPanel(QWidget* page, const QStringList& lines) {
     auto* panel = new QWidget(page);
@@ -252,12 +255,12 @@ void TFPrjAssi::CreateTimeAx() {
         e->setMaxLength(2);
         e->setAlignment(Qt::AlignRight);
         Hint(e, hint);
-        LabelAt(zeit, u"Uhr"_s, 92, top + 3);
+        LabelAt(zeit, u"Uhr"_s, 92, top + 4);
         return e;
     };
-    LabelAt(zeit, u"von:"_s, 12, 22);
+    LabelAt(zeit, u"von:"_s, 12, 23);
     ZeitBeg = hourField("ZeitBeg", 19, u"0"_s, u"Start der Zeitachse"_s);
-    LabelAt(zeit, u"bis:"_s, 12, 45);
+    LabelAt(zeit, u"bis:"_s, 12, 46);
     ZeitEnd = hourField("ZeitEnd", 42, u"24"_s, u"Ende der Zeitachse"_s);
     // The ranges apply as soon as the focus leaves a field.
     ZeitBeg->installEventFilter(this);

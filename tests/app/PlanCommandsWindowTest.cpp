@@ -329,3 +329,26 @@ TEST(PlanCommandsWindow, SaveAsDialogStartsWithTheNameAndCopiesThePlan) {
     EXPECT_FALSE(w.Modified);
     EXPECT_EQ(tables.Rows(u"SavePlan.DAT"_s), 2);
 }
+
+TEST(PlanCommandsWindow, DeletingTheOpenPlanLeavesTheWindowWithoutAPlan) {
+    ProgramTables tables;
+    for (const char16_t* name : {u"Erster", u"Offen"}) {
+        auto plan = MakePlan(2, 1, 0, 0);
+        plan->PlanName = QString::fromUtf16(name);
+        StoreNew(*tables.Dm, *plan);
+    }
+    ScriptedRunner runner;
+    TFMain w;
+    runner.Queue(ChoosePlan(u"Fahrplan öffnen"_s, u"Offen"_s));
+    w.Open1->trigger();
+    ASSERT_TRUE(PlanOpen);
+    runner.Queue(ChoosePlan(u"Fahrplan löschen"_s, u"Offen"_s));
+    runner.QueueYes();
+    w.Delete1->trigger();
+    EXPECT_EQ(runner.Shown.back().Text, u"Soll der Fahrplan 'Offen' wirklich gelöscht werden ?"_s);
+    EXPECT_FALSE(PlanOpen);
+    EXPECT_EQ(w.DocState, DocNone);
+    EXPECT_FALSE(w.Save1->isEnabled());
+    EXPECT_FALSE(w.Delete1->isEnabled());
+    EXPECT_EQ(tables.Rows(u"SavePlan.DAT"_s), 1);
+}
