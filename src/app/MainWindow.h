@@ -191,6 +191,13 @@ public:
     // The station database editor.
     void BhfDBBtnClick();
 
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
     // The window's remembered placement, stored when it is destroyed.
     TFormInfo* FormInfo1 = nullptr;
 
@@ -229,6 +236,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);
