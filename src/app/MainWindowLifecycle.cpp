@@ -91,22 +91,7 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::ClearEditingState() {
-    InsertTrain = 0;
-    HoverStation = 0;
-    HoverTrack = 0;
-    SelTrain = 0;
-    SelPoint = 0;
-    InsertPoints = 0;
-    InsertStep = 0;
-    InsertError.clear();
-    MoveArmed = false;
-    PointDragActive = false;
-    DragMoved = false;
-    DragVariant = 0;
-    MoveKind = 0;
-    TrainMarked = false;
-    HoverTime = CurrentMinuteOfDay();
-    PrevHoverTime = HoverTime;
+    ClearEditState(*this, CurrentMinuteOfDay());
 }
 
 void TFMain::WMGetMinMaxInfo() {
@@ -173,11 +158,8 @@ void TFMain::ResetPlan() {
 }
 
 void TFMain::SetEditMode(std::uint8_t mode) {
-    static const char* const texts[] = {"", "Zug hinzufügen", "Zug editieren",
-                                        "Bahnhof bearbeiten"};
-    EditMode = mode;
-    ModusLabel->setText(mode < 4 ? QString::fromUtf8(texts[mode]) : QString());
-    MoveArmed = false;
+    ::SetEditMode(*this, mode);
+    ModusLabel->setText(EditModeText(mode));
 }
 
 void TFMain::EnablePlanCommands(bool enable) {
