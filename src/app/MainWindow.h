@@ -179,6 +179,29 @@ public:
     void Programmbeenden1Click();
     void rgZugMoveTypClick();
 
+    // Mouse editing on the paint box, in paint box (canvas) coordinates.
+    void BhfImageMouseMove(int x, int y);
+    void BhfImageMouseDown(Qt::MouseButton button, int x, int y);
+    void BhfImageMouseUp(Qt::MouseButton button, int x, int y);
+    void SelectTrainAt(int x, int y);
+    void InsertClick(int x, int y);
+    void ToggleStationMark(int x, int y);
+    // Ends a running insertion as the right release ends it; every command
+    // that changes the plan or the mode calls it first.
+    void EndRunningInsertion();
+
+    // Tab "Züge".
+    void NewTrainBtnClick();
+    void ZugDelBtnClick();
+    void NewNameBtnClick();
+    void ColBoxChange();
+    // The colour of new trains after a plan is made or opened.
+    void ResetTrainColour();
+
+    // Tab "Bahnhöfe".
+    void sbBhfPlusClick();
+    void sbBhfMinusClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -200,6 +223,13 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectEditing();
+    // The press gestures of train moving; the press, each move and the
+    // release of the paint box hand them on here.
+    void StartGesture(int gesture, int x, int y);
+    void FollowGesture(int x, int y);
+    // The train just finished drawn marked, or nothing when none remains.
+    void ShowFinishedTrain(bool trainRemains);
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);
