@@ -165,6 +165,13 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -230,6 +237,7 @@ private:
     void FollowGesture(int x, int y);
     // The train just finished drawn marked, or nothing when none remains.
     void ShowFinishedTrain(bool trainRemains);
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -50,6 +50,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     ConnectEditing();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
