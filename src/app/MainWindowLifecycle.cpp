@@ -10,6 +10,7 @@
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
 #include "store/PlanStore.h"
+#include "store/TFormInfo.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -49,7 +50,12 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
+    connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
+    FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
+    FormInfo1->Company = MakerName();
+    FormInfo1->AppName = QStringLiteral("ZentoPos");
     FormCreate();
 }
 
@@ -156,6 +162,7 @@ void TFMain::FormDestroy() {
         return;
     Destroyed = true;
     CloseAllHelpWindows();
+    FormInfo1->Save();
 }
 
 void TFMain::Programmbeenden1Click() {
