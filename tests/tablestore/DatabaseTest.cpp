@@ -136,6 +136,24 @@ TEST_F(TransactionTest, RollbackUndoesEveryFileAndPutsCursorsBack) {
     EXPECT_EQ(teil.RecordCount(), 2);
     EXPECT_EQ(teil.FieldByName(u"Bez"_s).AsString(), u"2"_s);
     EXPECT_EQ(teil.GetState(), Cursor::State::Browse);
+
+    // A detail declared before its master comes back on its row too.
+    Cursor detail{f.Db, u"Teil.DAT"_s};
+    Cursor master{f.Db, u"Kopf.DAT"_s};
+    detail.SetIndexName(u"IDX_KOPF"_s);
+    detail.SetMaster(&master, {u"Nr"_s});
+    master.Open();
+    detail.Open();
+    detail.Last();
+    ASSERT_EQ(detail.FieldByName(u"Bez"_s).AsString(), u"2"_s);
+    {
+        Transaction t(f.Db);
+        detail.Delete();
+        master.Last();
+    }
+    EXPECT_EQ(master.FieldByName(u"Name"_s).AsString(), u"Adorf"_s);
+    EXPECT_EQ(detail.RecordCount(), 2);
+    EXPECT_EQ(detail.FieldByName(u"Bez"_s).AsString(), u"2"_s);
 }
 
 TEST_F(TransactionTest, CommitKeepsAndNestedRollbackUndoesOnlyItsPart) {
