@@ -9,6 +9,7 @@
 #include "model/TimeOfDay.h"
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
+#include "platform/ScreenFit.h"
 #include "store/PlanStore.h"
 #include "store/TFormInfo.h"
 
@@ -107,11 +108,11 @@ void TFMain::ClearEditingState() {
 void TFMain::WMGetMinMaxInfo() {
     // The window may not shrink below 640 × 480 nor grow beyond 1280 × 1024
     // or the screen, whichever is smaller.
-    QSize largest(1280, 1024);
+    QSize largest = LargestFormSize(1280, 1024);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        largest = largest.boundedTo(screen->size());
-    setMinimumSize(640, 480);
-    setMaximumSize(largest.expandedTo(QSize(640, 480)));
+        largest = LargestFormSize(screen->size().width(), screen->size().height());
+    setMinimumSize(SmallestFormSize);
+    setMaximumSize(largest);
 }
 
 void TFMain::resizeEvent(QResizeEvent* event) {
