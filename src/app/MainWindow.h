@@ -23,6 +23,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFPlanError;
 class TPlanImage;
 struct SettingChange;
 
@@ -187,6 +188,14 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // Timetable views and the plan scan.
+    void TabelleBtnClick();
+    void FahrdienstBtnClick();
+    void FahrplanBtnClick();
+    void PlanScannenBtnClick();
+    // The error list of the last scan; lives as long as the window.
+    TFPlanError* FPlanError = nullptr;
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -222,6 +231,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectViews();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -203,7 +203,7 @@ void RefillStationTimetable(Tdm& dm, const PlanRec& plan) {
 
 void SelectTrainRange(Cursor& t, const QString& train) {
     t.CancelRange();
-    if (!train.isEmpty() && train != AllTrainsText)
+    if (!train.isEmpty())
         t.SetRange({train});
     t.First();
 }

@@ -37,7 +37,7 @@ void RefillDispatcher(Tdm& dm, const PlanRec& plan);
 void RefillStationTimetable(Tdm& dm, const PlanRec& plan);
 
 // The choices of the views. Each lifts the old range before it sets the
-// new one. An empty train name (or "Alle Züge") shows all runs.
+// new one. An empty train name shows all runs.
 void SelectTrainRange(Cursor& tTabSort, const QString& train);
 // Sort 0 "Zugnamen", 1 "Ankunft", 2 "Abfahrt"; any other value keeps the index.
 void SelectDispatcherRange(Cursor& tTabSort, const QString& station, int sort);
