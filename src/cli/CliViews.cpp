@@ -72,9 +72,11 @@ int UnknownStation(const QString& station, const PlanRec& plan) {
     return CliStoreError;
 }
 
-// Rest of the arguments after the options: exactly PLAN.
-bool OnlyPlanLeft(const QStringList& args, const char* command, const QString& expected) {
-    if (args.size() == 1 && !args[0].startsWith(u"--"_s))
+// Rest of the arguments after the options: exactly PLAN; `valid` says
+// whether the options were complete and known.
+bool OnlyPlanLeft(const QStringList& args, const char* command, const QString& expected,
+                  bool valid = true) {
+    if (valid && args.size() == 1 && !args[0].startsWith(u"--"_s))
         return true;
     CliErr(u"zentoria-cli: %1 erwartet %2."_s.arg(QString::fromLatin1(command), expected));
     return false;
@@ -109,7 +111,7 @@ int CliZuglauf(CliContext& context) {
     QStringList args = context.Args;
     bool missing = false;
     const std::optional<QString> train = TakeOption(args, u"--train"_s, missing);
-    if (missing || !OnlyPlanLeft(args, "zuglauf", u"PLAN (und wahlweise --train NAME)"_s))
+    if (!OnlyPlanLeft(args, "zuglauf", u"PLAN (und wahlweise --train NAME)"_s, !missing))
         return CliUsage;
     Tdm* dm = nullptr;
     auto plan = std::make_unique<PlanRec>();
@@ -143,9 +145,9 @@ int CliFahrdienst(CliContext& context) {
     const std::optional<QString> sortText = TakeOption(args, u"--sort"_s, missing);
     static const QStringList sorts = {u"zugnamen"_s, u"ankunft"_s, u"abfahrt"_s};
     const int sort = sortText ? int(sorts.indexOf(*sortText)) : 0;
-    if (missing || !station || sort < 0 ||
-        !OnlyPlanLeft(args, "fahrdienst",
-                      u"PLAN --station NAME (und wahlweise --sort zugnamen|ankunft|abfahrt)"_s))
+    if (!OnlyPlanLeft(args, "fahrdienst",
+                      u"PLAN --station NAME (und wahlweise --sort zugnamen|ankunft|abfahrt)"_s,
+                      !missing && station && sort >= 0))
         return CliUsage;
     Tdm* dm = nullptr;
     auto plan = std::make_unique<PlanRec>();
@@ -173,8 +175,8 @@ int CliBahnhofsfahrplan(CliContext& context) {
     const std::optional<QString> typeText = TakeOption(args, u"--typ"_s, missing);
     static const QStringList types = {u"ankunft"_s, u"abfahrt"_s};
     const int type = typeText ? int(types.indexOf(*typeText)) : -1;
-    if (missing || !station || type < 0 ||
-        !OnlyPlanLeft(args, "bahnhofsfahrplan", u"PLAN --station NAME --typ ankunft|abfahrt"_s))
+    if (!OnlyPlanLeft(args, "bahnhofsfahrplan", u"PLAN --station NAME --typ ankunft|abfahrt"_s,
+                      !missing && station && type >= 0))
         return CliUsage;
     Tdm* dm = nullptr;
     auto plan = std::make_unique<PlanRec>();
