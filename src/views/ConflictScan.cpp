@@ -3,7 +3,11 @@
 #include "model/PlanRec.h"
 #include "store/Tdm.h"
 #include "tablestore/Cursor.h"
+#include "tablestore/Transaction.h"
 #include "views/WholeMinute.h"
+
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -12,8 +16,52 @@ namespace {
 const QString TrackOccupied = u"Gleis besetzt"_s;
 const QString Overtaking = u"Überholung"_s;
 
+// What the checks compare of a point, packed tight and with its whole
+// minute worked out once: every point is compared with every other one.
+struct Point {
+    int Modus;
+    int Richtung;
+    int Bhf;
+    int Gls;
+    int Minute;
+};
+
+struct Ref {
+    int Train;
+    int Point;
+};
+
+// Lists of the arrivals that can take part in a rule, per arrival station,
+// in slot and point order: a point only ever meets the arrivals at its own
+// station, so it need not look at the others.
+struct Points {
+    explicit Points(const PlanRec& plan) {
+        for (int b = 1; b <= plan.TrainCount; ++b) {
+            const PlanZug& z = plan.Trains[b];
+            const int n = z.PointCount;
+            Count[b] = n;
+            for (int p = 1; p <= n; ++p) {
+                const PlanCnt& c = z.Points[p];
+                At[b][p] = Point{c.Modus, c.Richtung, c.BhfIdx, c.GlsIdx, WholeMinute(c.Time)};
+                if (c.Modus != ModusArrival)
+                    continue;
+                if (p >= 2)
+                    RunEnds[List(c.BhfIdx)].push_back(Ref{b, p});
+                if (p + 1 < n)
+                    Stops[List(c.BhfIdx)].push_back(Ref{b, p});
+            }
+        }
+    }
+    // Stations outside the plan share list 0 and still compare by number.
+    static int List(int bhf) { return bhf >= 1 && bhf <= MaxStations ? bhf : 0; }
+    int Count[MaxTrains + 1] = {};
+    Point At[MaxTrains + 1][MaxPoints + 1] = {};
+    std::vector<Ref> RunEnds[MaxStations + 1];
+    std::vector<Ref> Stops[MaxStations + 1];
+};
+
 void WriteFinding(Cursor& t, const QString& kind, const QString& train, const QString& other,
-                  const QString& from, const QString& to, const QString& track, double time) {
+                  const QString& from, const QString& to, const QString& track, int minute) {
     t.Insert();
     t.FieldByName(u"Fehler"_s).SetString(kind);
     t.FieldByName(u"Zug1"_s).SetString(train);
@@ -23,96 +71,88 @@ void WriteFinding(Cursor& t, const QString& kind, const QString& train, const QS
         t.FieldByName(u"Bhf2"_s).SetString(to);
     if (!track.isEmpty())
         t.FieldByName(u"Gls"_s).SetString(track);
-    t.FieldByName(u"Uhrzeit"_s).SetDateTime(OnWholeMinute(time));
+    t.FieldByName(u"Uhrzeit"_s).SetDateTime(MinutesToTime(minute));
     t.Post();
 }
 
-void WriteOccupied(Cursor& t, const PlanRec& plan, const PlanZug& train, const PlanZug& other,
-                   const PlanCnt& at) {
-    const PlanBhf& station = plan.Stations[at.BhfIdx];
-    WriteFinding(t, TrackOccupied, train.Name, other.Name, station.Name, QString(),
-                 station.Tracks[at.GlsIdx].Designation.Text(), at.Time);
+void WriteOccupied(Cursor& t, const PlanRec& plan, int T, int O, const Point& at) {
+    const PlanBhf& station = plan.Stations[at.Bhf];
+    WriteFinding(t, TrackOccupied, plan.Trains[T].Name, plan.Trains[O].Name, station.Name,
+                 QString(), station.Tracks[at.Gls].Designation.Text(), at.Minute);
+}
+
+bool Overtaken(Cursor& t, const PlanRec& plan, const Points& pts, int T, int a) {
+    if (a < 2)
+        return true;
+    const Point& dep = pts.At[T][a - 1];
+    const Point& arr = pts.At[T][a];
+    bool clean = true;
+    for (const Ref& r : pts.RunEnds[Points::List(arr.Bhf)]) {
+        const int O = r.Train;
+        const Point& oArr = pts.At[O][r.Point];
+        if (O == T || oArr.Bhf != arr.Bhf || oArr.Richtung != arr.Richtung)
+            continue;
+        const Point& oDep = pts.At[O][r.Point - 1];
+        // O leaves after T and arrives before it.
+        if (oDep.Bhf == dep.Bhf && dep.Minute < oDep.Minute && arr.Minute > oArr.Minute) {
+            WriteFinding(t, Overtaking, plan.Trains[T].Name, plan.Trains[O].Name,
+                         plan.Stations[dep.Bhf].Name, plan.Stations[arr.Bhf].Name, QString(),
+                         arr.Minute);
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+bool InStop(Cursor& t, const PlanRec& plan, const Points& pts, int T, int a) {
+    const Point& at = pts.At[T][a];
+    bool clean = true;
+    // Arrivals followed by the departure that ends their stop.
+    for (const Ref& r : pts.Stops[Points::List(at.Bhf)]) {
+        const int O = r.Train;
+        const Point& oArr = pts.At[O][r.Point];
+        if (O == T || oArr.Bhf != at.Bhf || oArr.Gls != at.Gls)
+            continue;
+        if (oArr.Minute <= at.Minute && at.Minute <= pts.At[O][r.Point + 1].Minute) {
+            WriteOccupied(t, plan, T, O, at);
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+bool AtEnd(Cursor& t, const PlanRec& plan, const Points& pts, int T, int a) {
+    const Point& at = pts.At[T][a];
+    bool clean = true;
+    for (int O = 1; O <= plan.TrainCount; ++O) {
+        if (O == T)
+            continue;
+        const int n = pts.Count[O];
+        // Its first point, then its last one; a single point is both, once.
+        const int ends[2] = {1, n};
+        for (int e = 0; e < (n > 1 ? 2 : n); ++e) {
+            const Point& end = pts.At[O][ends[e]];
+            if (end.Bhf == at.Bhf && end.Gls == at.Gls && end.Minute == at.Minute) {
+                WriteOccupied(t, plan, T, O, at);
+                clean = false;
+            }
+        }
+    }
+    return clean;
 }
 
 } // namespace
 
 bool CheckOvertaking(Cursor& t, const PlanRec& plan, int T, int a) {
-    if (a < 2)
-        return true;
-    const PlanZug& train = plan.Trains[T];
-    const PlanCnt& dep = train.Points[a - 1];
-    const PlanCnt& arr = train.Points[a];
-    const int d = WholeMinute(dep.Time);
-    const int e = WholeMinute(arr.Time);
-    bool clean = true;
-    for (int O = 1; O <= plan.TrainCount; ++O) {
-        if (O == T)
-            continue;
-        const PlanZug& other = plan.Trains[O];
-        for (int j = 2; j <= other.PointCount; ++j) {
-            const PlanCnt& oArr = other.Points[j];
-            if (oArr.Modus != ModusArrival || oArr.BhfIdx != arr.BhfIdx ||
-                oArr.Richtung != arr.Richtung)
-                continue;
-            const PlanCnt& oDep = other.Points[j - 1];
-            if (oDep.BhfIdx != dep.BhfIdx)
-                continue;
-            // O leaves after T and arrives before it.
-            if (d < WholeMinute(oDep.Time) && e > WholeMinute(oArr.Time)) {
-                WriteFinding(t, Overtaking, train.Name, other.Name, plan.Stations[dep.BhfIdx].Name,
-                             plan.Stations[arr.BhfIdx].Name, QString(), arr.Time);
-                clean = false;
-            }
-        }
-    }
-    return clean;
+    return Overtaken(t, plan, *std::make_unique<Points>(plan), T, a);
 }
 
 bool CheckStopOverlap(Cursor& t, const PlanRec& plan, int T, int a) {
-    const PlanZug& train = plan.Trains[T];
-    const PlanCnt& at = train.Points[a];
-    const int time = WholeMinute(at.Time);
-    bool clean = true;
-    for (int O = 1; O <= plan.TrainCount; ++O) {
-        if (O == T)
-            continue;
-        const PlanZug& other = plan.Trains[O];
-        // An arrival followed by the departure that ends its stop.
-        for (int j = 1; j + 1 < other.PointCount; ++j) {
-            const PlanCnt& oArr = other.Points[j];
-            if (oArr.Modus != ModusArrival || oArr.BhfIdx != at.BhfIdx || oArr.GlsIdx != at.GlsIdx)
-                continue;
-            if (WholeMinute(oArr.Time) <= time && time <= WholeMinute(other.Points[j + 1].Time)) {
-                WriteOccupied(t, plan, train, other, at);
-                clean = false;
-            }
-        }
-    }
-    return clean;
+    return InStop(t, plan, *std::make_unique<Points>(plan), T, a);
 }
 
 bool CheckEndpointClash(Cursor& t, const PlanRec& plan, int T, int a) {
-    const PlanZug& train = plan.Trains[T];
-    const PlanCnt& at = train.Points[a];
-    const int time = WholeMinute(at.Time);
-    bool clean = true;
-    for (int O = 1; O <= plan.TrainCount; ++O) {
-        if (O == T)
-            continue;
-        const PlanZug& other = plan.Trains[O];
-        const int n = other.PointCount;
-        // Its first point, then its last one; a single point is both, once.
-        const int ends[2] = {1, n};
-        for (int e = 0; e < (n > 1 ? 2 : n); ++e) {
-            const PlanCnt& end = other.Points[ends[e]];
-            if (end.BhfIdx == at.BhfIdx && end.GlsIdx == at.GlsIdx &&
-                WholeMinute(end.Time) == time) {
-                WriteOccupied(t, plan, train, other, at);
-                clean = false;
-            }
-        }
-    }
-    return clean;
+    return AtEnd(t, plan, *std::make_unique<Points>(plan), T, a);
 }
 
 bool ScanPlan(Tdm& dm, const PlanRec& plan) {
@@ -120,16 +160,20 @@ bool ScanPlan(Tdm& dm, const PlanRec& plan) {
     t.Close();
     t.EmptyTable();
     t.Open();
+    const auto pts = std::make_unique<Points>(plan);
     bool found = false;
+    // One transaction for all findings, as the views write their rows.
+    Transaction transaction(dm.DBAll);
     for (int T = 1; T <= plan.TrainCount; ++T) {
-        for (int a = 1; a <= plan.Trains[T].PointCount; ++a) {
+        for (int a = 1; a <= pts->Count[T]; ++a) {
             // All three, whatever the first ones found.
-            const bool overtaking = CheckOvertaking(t, plan, T, a);
-            const bool stop = CheckStopOverlap(t, plan, T, a);
-            const bool ends = CheckEndpointClash(t, plan, T, a);
+            const bool overtaking = Overtaken(t, plan, *pts, T, a);
+            const bool stop = InStop(t, plan, *pts, T, a);
+            const bool ends = AtEnd(t, plan, *pts, T, a);
             found = found || !overtaking || !stop || !ends;
         }
     }
+    transaction.Commit();
     t.First();
     return found;
 }

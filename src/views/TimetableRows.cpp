@@ -3,6 +3,7 @@
 #include "model/PlanRec.h"
 #include "store/Tdm.h"
 #include "tablestore/Cursor.h"
+#include "tablestore/Transaction.h"
 #include "views/WholeMinute.h"
 
 using namespace Qt::StringLiterals;
@@ -186,19 +187,28 @@ QStringList TrainChoice(Cursor& t) {
     return names;
 }
 
+// The rows go in as one transaction: a row posted on its own costs the
+// store a journal of its own, thousands of times over, and a failure then
+// leaves an empty table rather than half a timetable.
+template <typename Build> void Extract(Tdm& dm, Cursor& t, const PlanRec& plan, Build build) {
+    Transaction transaction(dm.DBAll);
+    build(t, plan);
+    transaction.Commit();
+}
+
 void RefillTrainRun(Tdm& dm, const PlanRec& plan) {
     Refill(dm.tTabSort, u"IDX_ZUGS"_s);
-    BuildTrainRunRows(dm.tTabSort, plan);
+    Extract(dm, dm.tTabSort, plan, BuildTrainRunRows);
 }
 
 void RefillDispatcher(Tdm& dm, const PlanRec& plan) {
     Refill(dm.tTabSort, u"IDX_BHF_ZUGS"_s);
-    BuildDispatcherRows(dm.tTabSort, plan);
+    Extract(dm, dm.tTabSort, plan, BuildDispatcherRows);
 }
 
 void RefillStationTimetable(Tdm& dm, const PlanRec& plan) {
     Refill(dm.tTabPlan, u"IDX_BUG"_s);
-    BuildStationTimetableRows(dm.tTabPlan, plan);
+    Extract(dm, dm.tTabPlan, plan, BuildStationTimetableRows);
 }
 
 void SelectTrainRange(Cursor& t, const QString& train) {

@@ -31,7 +31,8 @@ QStringList TrainChoice(Cursor& tTabSort);
 extern const QString AllTrainsText;
 
 // Refill of a view's table: close, empty, open, lift any range left by
-// another view, select the view's index and extract.
+// another view, select the view's index and extract (in one transaction:
+// after a store error the table is empty, never half filled).
 void RefillTrainRun(Tdm& dm, const PlanRec& plan);
 void RefillDispatcher(Tdm& dm, const PlanRec& plan);
 void RefillStationTimetable(Tdm& dm, const PlanRec& plan);
