@@ -12,6 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// "Gleis" keeps the grid's usual width, narrower than Qt's own default.
+constexpr int DefaultColumnWidth = 64;
+} // namespace
+
 TFPlanError::TFPlanError(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -25,7 +30,7 @@ TFPlanError::TFPlanError(QWidget* parent)
     Panel1->setFixedHeight(41);
     PrnPlanTabBtn = MakePrintButton(Panel1, 489, 8, 43, 25);
     OKBtn = MakeOkButton(Panel1, 545, 8);
-    DBGrid1 = MakeGrid(this, ErrorListHeaders, {116, 96, 55, 96, 0, 96, 91});
+    DBGrid1 = MakeGrid(this, ErrorListHeaders, {116, 96, 55, 96, DefaultColumnWidth, 96, 91});
     DBGrid1->setObjectName(u"DBGrid1"_s);
     StatusBar1 = MakeStatusBar(this);
     StatusBar1->setObjectName(u"StatusBar1"_s);
