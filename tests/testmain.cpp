@@ -1,7 +1,9 @@
 #include "platform/Canvas.h"
 #include "platform/Resources.h"
+#include "store/FormPlacement.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InitResources();
     InstallProgramFonts();
+    // Windows remember their places in a scratch folder, not beside the test program.
+    QTemporaryDir placements;
+    SetPlacementDirectory(placements.path());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TFPlanError;
+class TFormInfo;
 class TPlanImage;
 struct SettingChange;
 
@@ -195,6 +196,18 @@ public:
     void PlanScannenBtnClick();
     // The error list of the last scan; lives as long as the window.
     TFPlanError* FPlanError = nullptr;
+    // The station database editor.
+    void BhfDBBtnClick();
+
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
+    // The window's remembered placement, stored when it is destroyed.
+    TFormInfo* FormInfo1 = nullptr;
 
     // The closing question; true when the window may close.
     bool FormClose();
@@ -232,6 +245,7 @@ private:
     void ConnectSettingsHandlers();
     void ConnectExport();
     void ConnectViews();
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "store/PlanStore.h"
 #include "views/TFPlanError.h"
+#include "store/TFormInfo.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -51,7 +52,12 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     ConnectViews();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
+    connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
+    FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
+    FormInfo1->Company = MakerName();
+    FormInfo1->AppName = QStringLiteral("ZentoPos");
     FormCreate();
 }
 
@@ -106,6 +112,8 @@ void TFMain::ClearEditingState() {
     DragMoved = false;
     DragVariant = 0;
     MoveKind = 0;
+    // The group must say what the next move does.
+    rgZugMoveTypItem[0]->setChecked(true);
     TrainMarked = false;
     HoverTime = CurrentMinuteOfDay();
     PrevHoverTime = HoverTime;
@@ -156,6 +164,7 @@ void TFMain::FormDestroy() {
         return;
     Destroyed = true;
     CloseAllHelpWindows();
+    FormInfo1->Save();
 }
 
 void TFMain::Programmbeenden1Click() {
@@ -229,5 +238,7 @@ bool TFMain::StoreOpenPlan() {
         ShowMessageBox(QStringLiteral("Fehler"), result.Error);
         return false;
     }
+    if (!result.Notice.isEmpty())
+        ShowMessageBox(QStringLiteral("Hinweis"), result.Notice);
     return true;
 }

@@ -34,9 +34,6 @@ public:
     void ComboBox1Change();
     void ShowDispatcherRows();
 
-protected:
-    void done(int result) override;
-
 private:
     void FormCreate();
 

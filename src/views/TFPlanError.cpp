@@ -3,6 +3,7 @@
 #include "tablestore/Cursor.h"
 #include "views/TimetableRows.h"
 #include "views/ViewWindowParts.h"
+#include "store/TFormInfo.h"
 
 #include <QPushButton>
 #include <QStatusBar>
@@ -24,6 +25,7 @@ TFPlanError::TFPlanError(QWidget* parent)
     setWindowTitle(u"Fehlerliste"_s);
     setModal(false);
     setFixedSize(632, 271);
+    TFormInfo::Attach(*this, u"FPlanError"_s)->AppName = u"ZentoPos"_s;
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(u"Panel1"_s);
@@ -56,9 +58,4 @@ void TFPlanError::ShowRows(Cursor& t) {
 
 void TFPlanError::OKBtnClick() {
     close();
-}
-
-void TFPlanError::done(int result) {
-    // Window placement: the place to store it under the form name "FPlanError".
-    QDialog::done(result);
 }

@@ -26,7 +26,4 @@ public:
     // Reads the rows of TmpCheck.DAT in the order they were written.
     void ShowRows(Cursor& tTabCheck);
     void OKBtnClick();
-
-protected:
-    void done(int result) override;
 };

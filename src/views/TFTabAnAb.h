@@ -55,7 +55,6 @@ public:
     void pbPlanPaint(QPainter& painter, const QRect& exposed);
 
 protected:
-    void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

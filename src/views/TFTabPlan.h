@@ -31,9 +31,6 @@ public:
     void cbsortChange();
     void ShowTrainRunRows();
 
-protected:
-    void done(int result) override;
-
 private:
     void FormCreate();
 

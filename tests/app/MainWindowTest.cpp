@@ -170,6 +170,14 @@ TEST(MainWindowState, MoveKindFollowsRadioGroup) {
     EXPECT_EQ(w.MoveKind, 1);
     w.rgZugMoveTypItem[0]->setChecked(true);
     EXPECT_EQ(w.MoveKind, 0);
+    // A reset of the view shows the move kind it resets to.
+    w.rgZugMoveTypItem[1]->setChecked(true);
+    w.ClearPlanView();
+    EXPECT_EQ(w.MoveKind, 0);
+    EXPECT_TRUE(w.rgZugMoveTypItem[0]->isChecked());
+    EXPECT_FALSE(w.rgZugMoveTypItem[1]->isChecked());
+    w.rgZugMoveTypItem[1]->setChecked(true);
+    EXPECT_EQ(w.MoveKind, 1);
 }
 
 TEST(MainWindowState, FarbdruckMirrorsIntoColourPrint) {

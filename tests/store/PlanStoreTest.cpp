@@ -3,6 +3,8 @@
 #include "model/TimeOfDay.h"
 #include "store/PlanStore.h"
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -196,3 +198,120 @@ TEST(PlanStore, StationNamesOfTheDatabaseAreCutToTwenty) {
 }
 
 } // namespace
+
+TEST(PlanStore, AHeaderDeletedElsewhereIsStoredAnewWithANotice) {
+    StoreFixture f;
+    StoreNew(*f.Dm, *MakePlan(1, 1, 0, 0)); // a neighbour that stays
+    auto plan = MakePlan(3, 2, 2, 4);
+    plan->PlanName = u"Talbahn"_s;
+    StoreNew(*f.Dm, *plan);
+    const int oldRef = f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+    // Another program deletes the header row while the plan is open.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    const QByteArray sql = "DELETE FROM SavePlan WHERE REFPLAN = " + QByteArray::number(oldRef);
+    EXPECT_EQ(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    const StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+    ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+    EXPECT_EQ(result.Notice, u"Der gespeicherte Fahrplan „Talbahn“ wurde inzwischen von einem "
+                             u"anderen Programm gelöscht; er wurde neu gespeichert."_s);
+    EXPECT_EQ(docState, DocStored);
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+    EXPECT_EQ(f.Orphans(), 0);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 4);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"NAME"_s).AsString(), u"Talbahn"_s);
+    EXPECT_GT(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), oldRef);
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    // A plain save after that edits the new header again, without a notice.
+    const StoreResult again = StorePlan(*f.Dm, *plan, docState, modified);
+    EXPECT_TRUE(again.Ok);
+    EXPECT_TRUE(again.Notice.isEmpty());
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+}
+
+// The store's next auto-increment number for `table`, as another program
+// (or years of use) may have left it.
+void SetNextNumber(StoreFixture& f, const QString& file, const QString& table, qint64 next) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u'/' + file).toUtf8().constData(), &other), SQLITE_OK);
+    const QByteArray sql = "DELETE FROM sqlite_sequence WHERE name = '" + table.toUtf8() +
+                           "'; INSERT INTO sqlite_sequence (name, seq) VALUES ('" + table.toUtf8() +
+                           "', " + QByteArray::number(next - 1) + ")";
+    EXPECT_EQ(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+}
+
+TEST(PlanStore, KeysBeyond32BitsAreRefusedBeforeAnythingIsWritten) {
+    struct KeyCase {
+        const char16_t* File;
+        const char16_t* Table;
+        const char16_t* Key;
+    };
+    const KeyCase cases[] = {{u"SavePlan.DAT", u"SavePlan", u"REFPLAN"},
+                             {u"BhfPlan.DAT", u"BhfPlan", u"BHFID"},
+                             {u"ZugPlan.DAT", u"ZugPlan", u"LFD"},
+                             {u"ZCntPlan.DAT", u"ZCntPlan", u"LFD"}};
+    const qint64 largest = 2147483647;
+    for (const KeyCase& c : cases) {
+        const QString file = QString::fromUtf16(c.File);
+        SCOPED_TRACE(file.toStdString());
+        // One row of each table, so the largest number goes to that row.
+        auto plan = MakePlan(1, 1, 1, 1);
+        for (const qint64 next : {largest, largest + 1}) {
+            StoreFixture f;
+            SetNextNumber(f, file, QString::fromUtf16(c.Table), next);
+            f.Reopen();
+            std::uint8_t docState = DocNew;
+            bool modified = true;
+            const StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+            if (next == largest) {
+                ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+                EXPECT_EQ(
+                    f.Query(u"SELECT max("_s + QString::fromUtf16(c.Key) + u") FROM %1"_s, {file}),
+                    largest);
+                EXPECT_EQ(f.Orphans(), 0);
+                ExpectSamePlan(*Load(*f.Dm), *plan);
+                continue;
+            }
+            EXPECT_FALSE(result.Ok);
+            EXPECT_TRUE(
+                result.Error.contains(u"„%1“ hat keine freien Satznummern mehr"_s.arg(file)))
+                << result.Error.toStdString();
+            EXPECT_EQ(docState, DocNew);
+            EXPECT_TRUE(modified);
+            for (const QString& table :
+                 {SavePlanFile, BhfPlanFile, GlsPlanFile, ZugPlanFile, ZCntPlanFile})
+                EXPECT_EQ(f.Rows(table), 0) << table.toStdString();
+        }
+    }
+}
+
+TEST(PlanStore, AStoredPlanNumberBeyond32BitsIsRefused) {
+    StoreFixture f;
+    SetNextNumber(f, SavePlanFile, u"SavePlan"_s, 2147483648LL);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO SavePlan (NAME) VALUES ('Fremd')", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    f.Reopen();
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    const StoreResult result = StorePlan(*f.Dm, *MakePlan(2, 1, 1, 2), docState, modified);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.Error.endsWith(u"Das Schlüsselfeld „REFPLAN“ der Tabelle „SavePlan.DAT“ hat "
+                                      u"den Wert „2147483648“; erlaubt sind ganze Zahlen bis "
+                                      u"2147483647."_s))
+        << result.Error.toStdString();
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 0);
+    EXPECT_EQ(f.Rows(ZugPlanFile), 0);
+}

@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 
+#include "tablestore/Statement.h"
 #include "tablestore/StoreError.h"
 #include "tablestore/TableFile.h"
 #include "tablestore/Transaction.h"
@@ -206,6 +207,66 @@ TEST_F(TransactionTest, LockHeldElsewhereIsRetriedAbout15TimesThenFails) {
     release.join();
     sqlite3_close(other);
     EXPECT_EQ(Rows(u"Kopf.DAT"_s), 3);
+}
+
+TEST(DatabaseOpen, FileHeldInWalModeElsewhereIsRetriedThenNamed) {
+    EngineFixture f;
+    f.Db.Close();
+    // Another program keeps Teil.DAT open in WAL mode.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(f.Dir.File(u"Teil.DAT"_s).toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode=WAL; SELECT count(*) FROM Teil", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    Database db;
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        db.Open(f.Dir.Path(), EngineTables());
+        ADD_FAILURE() << "opened while held";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.Text(), u"Die Tabelle „Teil.DAT“ kann nicht geöffnet werden: Die Tabelle ist "
+                            u"von einem anderen Programm gesperrt."_s);
+    }
+    // 15 retries, 100 ms apart, and then it gives up.
+    EXPECT_GE(timer.elapsed(), 1400);
+    EXPECT_LT(timer.elapsed(), 6000);
+    EXPECT_FALSE(db.IsOpen());
+
+    // Let go while the store waits: the file opens and is back in rollback mode.
+    std::thread release([other] {
+        sqlite3_sleep(300);
+        sqlite3_close(other);
+    });
+    EXPECT_NO_THROW(db.Open(f.Dir.Path(), EngineTables()));
+    release.join();
+    EXPECT_TRUE(db.IsOpen());
+    Statement mode = db.Prepare(u"PRAGMA t1.journal_mode"_s);
+    ASSERT_TRUE(mode.Step());
+    EXPECT_EQ(mode.Text(0), u"delete"_s);
+}
+
+TEST(DatabaseOpen, DamagedDataPageIsNamedWhenTheRowsAreRead) {
+    EngineFixture f;
+    f.Db.Close();
+    f.Raw(u"Kopf.DAT"_s, u"INSERT INTO Kopf (Name, Folge) VALUES ('Adorf', 1)"_s);
+    // Page 2 holds the rows; the schema on page 1 stays readable.
+    QFile file(f.Dir.File(u"Kopf.DAT"_s));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 8192);
+    file.seek(4096);
+    file.write(QByteArray(4096, char(0xA5)));
+    file.close();
+    Database db;
+    db.Open(f.Dir.Path(), EngineTables());
+    Cursor kopf{db, u"Kopf.DAT"_s};
+    try {
+        kopf.Open();
+        ADD_FAILURE() << "read a damaged page";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.Text(), u"Die Tabelle „Kopf.DAT“ kann nicht gelesen werden: Die "
+                            u"Tabellendatei ist beschädigt."_s);
+    }
 }
 
 TEST(DatabaseOpen, DirectoryNamesWithUmlautsAndUriCharacters) {
