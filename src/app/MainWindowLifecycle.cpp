@@ -51,6 +51,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectEditing();
     ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
@@ -98,24 +99,10 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::ClearEditingState() {
-    InsertTrain = 0;
-    HoverStation = 0;
-    HoverTrack = 0;
-    SelTrain = 0;
-    SelPoint = 0;
-    InsertPoints = 0;
-    InsertStep = 0;
-    InsertError.clear();
-    MoveArmed = false;
-    PointDragActive = false;
-    DragMoved = false;
-    DragVariant = 0;
-    MoveKind = 0;
+    ClearEditState(*this, CurrentMinuteOfDay());
+    MoveKind = MoveRunKind;
     // The group must say what the next move does.
     rgZugMoveTypItem[0]->setChecked(true);
-    TrainMarked = false;
-    HoverTime = CurrentMinuteOfDay();
-    PrevHoverTime = HoverTime;
 }
 
 void TFMain::WMGetMinMaxInfo() {
@@ -183,11 +170,8 @@ void TFMain::ResetPlan() {
 }
 
 void TFMain::SetEditMode(std::uint8_t mode) {
-    static const char* const texts[] = {"", "Zug hinzufügen", "Zug editieren",
-                                        "Bahnhof bearbeiten"};
-    EditMode = mode;
-    ModusLabel->setText(mode < 4 ? QString::fromUtf8(texts[mode]) : QString());
-    MoveArmed = false;
+    ::SetEditMode(*this, mode);
+    ModusLabel->setText(EditModeText(mode));
 }
 
 void TFMain::EnablePlanCommands(bool enable) {
@@ -219,9 +203,13 @@ void TFMain::ClearPlanView() {
     ClearEditingState();
     SetEditMode(EditNone);
     NewTrainBtn->setEnabled(true);
+    // New trains are blue again in the next plan.
+    ResetTrainColour();
 }
 
 bool TFMain::StoreOpenPlan() {
+    // A train with fewer than two points is never stored.
+    EndRunningInsertion();
     if (!dm) {
         ShowMessageBox(QStringLiteral("Fehler"),
                        QStringLiteral("Der Fahrplan kann nicht gespeichert werden: "
