@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace {
@@ -19,9 +20,16 @@ public:
     using QFileDialog::QFileDialog;
 
     void accept() override {
+        // The name as typed: for a folder that does not exist the dialog's
+        // own list of chosen files makes a full path relative to its folder.
+        QString typed;
+        if (const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            typed = edit->text().trimmed();
         const QStringList files = selectedFiles();
-        if (!files.isEmpty()) {
-            const QFileInfo chosen(files.constFirst());
+        if (!typed.isEmpty() || !files.isEmpty()) {
+            const QFileInfo chosen(typed.isEmpty()               ? files.constFirst()
+                                   : QDir::isAbsolutePath(typed) ? typed
+                                                                 : directory().filePath(typed));
             if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
                 ShowMessageBox(QStringLiteral("Fehler"),
                                QStringLiteral("Der Ordner „%1“ existiert nicht.")

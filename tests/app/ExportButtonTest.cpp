@@ -151,9 +151,10 @@ TEST(ExportButton, MissingFolderIsRefusedAndTheDialogStaysOpen) {
     w.SpeedButton1->click();
     ASSERT_EQ(runner.Shown.size(), 2u);
     EXPECT_EQ(runner.Shown[1].Title, QStringLiteral("Fehler"));
-    EXPECT_EQ(runner.Shown[1].Text,
+    EXPECT_EQ(runner.Shown[1].Text.toStdString(),
               QStringLiteral("Der Ordner „%1“ existiert nicht.")
-                  .arg(QDir::toNativeSeparators(dir.File(QStringLiteral("fehlt")))));
+                  .arg(QDir::toNativeSeparators(dir.File(QStringLiteral("fehlt"))))
+                  .toStdString());
     EXPECT_FALSE(QDir(dir.File(QStringLiteral("fehlt"))).exists());
     EXPECT_TRUE(Contents(dir.File(QStringLiteral("plan.bmp"))).startsWith("BM"));
     PlanOpen = false;

@@ -95,6 +95,25 @@ TEST_F(CliExportTest, RefusalsInGerman) {
     EXPECT_TRUE(run.Err.contains(u"export erwartet"_s)) << run.Err.toStdString();
     EXPECT_FALSE(QFile::exists(typo));
 
+    // A damaged table file is named, as at start and in list.
+    {
+        QFile table(Dir.File(u"ZugPlan.DAT"_s));
+        ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+        const QByteArray intact = table.readAll();
+        table.seek(4096); // page 2: the rows
+        table.write(QByteArray(4096, char(0xA5)));
+        table.close();
+        const QString out = Dir.File(u"kaputt.bmp"_s);
+        const CliRun damaged = Cli({u"--dir"_s, Dir.Path(), u"export"_s, u"1"_s, out});
+        EXPECT_NE(damaged.Exit, 0);
+        EXPECT_TRUE(damaged.Err.contains(
+            u"Die Tabelle „ZugPlan.DAT“ kann nicht gelesen werden: Die Tabellendatei ist beschädigt."_s))
+            << damaged.Err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        table.write(intact);
+    }
+
     run = Cli({u"--dir"_s, Dir.Path(), u"export"_s, u"1"_s, Dir.File(u"fehlt/x.jpg"_s)});
     EXPECT_EQ(run.Exit, 3);
     EXPECT_TRUE(run.Err.contains(u"konnte nicht geschrieben werden"_s)) << run.Err.toStdString();

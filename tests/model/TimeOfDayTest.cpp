@@ -42,8 +42,13 @@ TEST(TimeOfDay, TextToTime) {
     EXPECT_EQ(MinuteOfDay(t), 425);
     ASSERT_TRUE(TextToTime(QStringLiteral("23:59:59.5"), t));
     EXPECT_EQ(TimeToText(t), QStringLiteral("23:59:59"));
-    for (const char* bad : {"", "abc", "24:00:00", "12:60:00", "12:00:61", "12-00"})
+    for (const char* bad : {"", "abc", "24:00:00", "12:60:00", "12:00:60", "12:00:61", "12-00"})
         EXPECT_FALSE(TextToTime(QString::fromLatin1(bad), t)) << bad;
+    // The last legal value of each part.
+    for (const char* good : {"23:00:00", "12:59:00", "12:00:59", "00:00:00"}) {
+        EXPECT_TRUE(TextToTime(QString::fromLatin1(good), t)) << good;
+        EXPECT_EQ(TimeToText(t), QString::fromLatin1(good));
+    }
 }
 
 TEST(TimeOfDay, NonsenseValuesGiveMidnight) {
