@@ -194,6 +194,13 @@ public:
     // The window's remembered placement, stored when it is destroyed.
     TFormInfo* FormInfo1 = nullptr;
 
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -229,6 +236,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -50,6 +50,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
     FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
