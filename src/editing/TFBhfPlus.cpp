@@ -3,6 +3,7 @@
 #include "tablestore/Cursor.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStatusBar>
@@ -113,8 +114,14 @@ void TFBhfPlus::FormClose() {
 }
 
 bool TFBhfPlus::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        OKBtnMouseMove(watched);
+    // A move over a button reaches its panel as well; the hint is the one
+    // of the control right under the pointer.
+    if (event->type() == QEvent::MouseMove) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (w && !w->childAt(move->position().toPoint()))
+            OKBtnMouseMove(watched);
+    }
     return QDialog::eventFilter(watched, event);
 }
 
