@@ -42,6 +42,7 @@ TFBhfPlus::TFBhfPlus(Cursor& stations, QWidget* parent) : QDialog(parent), Stati
     DBGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid2->verticalHeader()->setVisible(false);
+    DBGrid2->verticalHeader()->setDefaultSectionSize(DBGrid2->fontMetrics().height() + 4);
     DBGrid2->setColumnCount(3);
     DBGrid2->setHorizontalHeaderLabels({u"Bahnhof"_s, u"Gleise"_s, u"Abk."_s});
     DBGrid2->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
