@@ -2,6 +2,8 @@
 
 #include "tablestore/Cursor.h"
 
+#include "store/TFormInfo.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QHeaderView>
@@ -82,8 +84,9 @@ TFBhfPlus::TFBhfPlus(Cursor& stations, QWidget* parent) : QDialog(parent), Stati
         if (row >= 0)
             Stations.SetRecNo(row + 1);
     });
-    connect(this, &QDialog::finished, this, [this] { FormClose(); });
     resize(DesignWidth, DesignHeight);
+    // Where the dialog was last closed, kept in FormSave.ini.
+    TFormInfo::Attach(*this, u"FBhfPlus"_s);
     FillGrid();
 }
 
@@ -107,11 +110,6 @@ void TFBhfPlus::FillGrid() {
         Stations.SetRecNo(row);
         DBGrid2->setCurrentCell(row - 1, 0);
     }
-}
-
-void TFBhfPlus::FormClose() {
-    // Placement "FBhfPlus" in FormSave.ini: the one place where this dialog
-    // hands its position to the window placement store once that is in.
 }
 
 bool TFBhfPlus::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,8 @@
 
 #include "editing/TrainCommands.h"
 
+#include "store/TFormInfo.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -65,19 +67,15 @@ TFZugName::TFZugName(const QString& name, QWidget* parent) : QDialog(parent) {
     }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, [this] { FormClose(); });
     setFixedSize(DesignWidth, DesignHeight);
+    // Where the dialog was last closed, kept in FormSave.ini.
+    TFormInfo::Attach(*this, QStringLiteral("FZugName"));
     FormCreate();
 }
 
 void TFZugName::FormCreate() {
     Edit1->selectAll();
     Edit1->setFocus();
-}
-
-void TFZugName::FormClose() {
-    // Placement "FZugName" in FormSave.ini: the one place where this dialog
-    // hands its position to the window placement store once that is in.
 }
 
 bool TFZugName::eventFilter(QObject* watched, QEvent* event) {
