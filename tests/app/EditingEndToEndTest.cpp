@@ -9,6 +9,7 @@
 #include "editing/TFZugName.h"
 #include "model/TimeOfDay.h"
 #include "store/DataGrid.h"
+#include "store/PlanStore.h"
 #include "store/TFNewPlan.h"
 #include "store/TFPrjAssi.h"
 
@@ -246,4 +247,37 @@ TEST(EditingDialogs, RenameDialogTakesTenCharactersAndCancelKeepsTheName) {
     w.NewNameBtnClick();
     EXPECT_EQ(w.Plan.Trains[1].Name, u"Zug #1"_s);
     EXPECT_FALSE(w.Modified);
+}
+
+TEST(EditingEndToEnd, SavingEndsARunningInsertionAndStoresNoHalfTrain) {
+    ProgramTables tables;
+    AddStation(*tables.Dm, u"Adorf"_s, u"AD"_s, 2);
+    AddStation(*tables.Dm, u"Bestadt"_s, u"BS"_s, 1);
+    ScriptedRunner runner;
+    TFMain w;
+    w.show();
+    runner.Queue(ComposeLinie);
+    w.New1->trigger();
+    ASSERT_TRUE(PlanOpen);
+    const Mouse m{w};
+    m.Settle();
+    // one whole train, then a second with only its first departure
+    w.NewTrainBtn->click();
+    m.Click(m.Track(1, 1, 6, 10));
+    m.Click(m.Track(2, 1, 6, 30));
+    m.Click(m.Track(1, 1, 8, 0), Qt::RightButton);
+    w.NewTrainBtn->click();
+    m.Click(m.Track(1, 2, 7, 0));
+    ASSERT_EQ(w.EditMode, EditInsertTrain);
+    ASSERT_EQ(w.Plan.Trains[2].PointCount, 1);
+    w.Save1->trigger();
+    ExpectNoMessage(runner);
+    EXPECT_EQ(w.EditMode, EditTrains);
+    EXPECT_TRUE(w.NewTrainBtn->isEnabled());
+    EXPECT_FALSE(w.Plan.Trains[2].InUse);
+    EXPECT_EQ(w.DocState, DocStored);
+    PlanRec stored;
+    ASSERT_TRUE(LoadPlan(*tables.Dm, stored).Ok);
+    ASSERT_EQ(stored.TrainCount, 1);
+    EXPECT_EQ(stored.Trains[1].PointCount, 2);
 }
