@@ -190,6 +190,31 @@ TEST(PlanScanCommand, FindingsShowTheListUntilTheNextPlan) {
     EXPECT_FALSE(list.isVisible());
 }
 
+TEST(PlanScanCommand, AStoreErrorIsShownAndLeavesNoHalfList) {
+    ProgramTables tables;
+    ScriptedRunner runner;
+    TFMain w;
+    w.Plan = LinePlan(3, 1);
+    AddTrain(w.Plan, u"A"_s, {{Dep, 1, 1, 7, 30}, {Arr, 2, 1, 8, 0}});
+    AddTrain(w.Plan, u"C"_s, {{Dep, 2, 1, 8, 0}, {Arr, 3, 1, 8, 30}});
+    w.PlanScannenBtnClick();
+    ASSERT_TRUE(w.FPlanError->isVisible());
+    tables.Dm->DBAll.FailNthWrite(3); // the emptying, the first finding, then the second
+    w.PlanScannenBtnClick();
+    tables.Dm->DBAll.FailNthWrite(0);
+    ASSERT_EQ(runner.Shown.size(), 1u);
+    EXPECT_EQ(runner.Shown[0].Title, u"Fehler"_s);
+    EXPECT_FALSE(w.FPlanError->isVisible());
+    EXPECT_EQ(tables.Rows(u"TmpCheck.DAT"_s), 0);
+    // A view whose refill fails says so and opens nothing.
+    tables.Dm->DBAll.FailNthWrite(2);
+    w.TabelleBtnClick();
+    tables.Dm->DBAll.FailNthWrite(0);
+    ASSERT_EQ(runner.Shown.size(), 2u);
+    EXPECT_EQ(runner.Shown[1].Title, u"Fehler"_s);
+    EXPECT_EQ(tables.Rows(u"Tabsort.DAT"_s), 0);
+}
+
 TEST(ViewCommands, ButtonsAndMenuOpenTheirWindows) {
     ProgramTables tables;
     ScriptedRunner runner;
