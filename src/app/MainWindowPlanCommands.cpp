@@ -105,6 +105,8 @@ void TFMain::ConnectPlanCommands() {
 }
 
 void TFMain::NewBtnClick() {
+    // A train being inserted is ended first, as the right release ends it.
+    EndRunningInsertion();
     if (Tdm* tables = Tables()) {
         MainWindowHost host(*this, *tables);
         NewPlanCommand(*tables, host);
@@ -112,6 +114,8 @@ void TFMain::NewBtnClick() {
 }
 
 void TFMain::OpenBtnClick() {
+    // A train being inserted is ended first, as the right release ends it.
+    EndRunningInsertion();
     if (Tdm* tables = Tables()) {
         MainWindowHost host(*this, *tables);
         OpenPlanCommand(*tables, host);
@@ -119,6 +123,8 @@ void TFMain::OpenBtnClick() {
 }
 
 void TFMain::SaveBtnClick() {
+    // A train being inserted is ended first, as the right release ends it.
+    EndRunningInsertion();
     if (Tdm* tables = Tables()) {
         MainWindowHost host(*this, *tables);
         SavePlanCommand(*tables, host);
@@ -126,6 +132,8 @@ void TFMain::SaveBtnClick() {
 }
 
 void TFMain::SaveAs1Click() {
+    // A train being inserted is ended first, as the right release ends it.
+    EndRunningInsertion();
     if (Tdm* tables = Tables()) {
         MainWindowHost host(*this, *tables);
         SaveAsPlanCommand(*tables, host);

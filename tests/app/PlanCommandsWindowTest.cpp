@@ -1,5 +1,5 @@
 #include "../store/StationRows.h"
-#include "../store/StoreFixture.h"
+#include "StoreFixture.h"
 #include "CliProcess.h"
 #include "ScriptedRunner.h"
 #include "app/DataModule.h"

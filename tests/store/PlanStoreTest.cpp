@@ -47,6 +47,73 @@ TEST(PlanStore, RoundTripKeepsEveryStoredField) {
     EXPECT_TRUE(loaded->Trains[5].InUse);
 }
 
+TEST(PlanStore, LargestAndSmallestLegalPlansComeBackEqual) {
+    // 20 stations of 30 tracks, 50 trains of 100 points, every header field
+    // at the top of its range, the last second of the day.
+    StoreFixture f;
+    auto largest = MakePlan(MaxStations, MaxTracks, MaxTrains, MaxPoints);
+    largest->StartHour = 23;
+    largest->EndHour = 24;
+    largest->GridStyle = 4;
+    largest->Zoom = 9;
+    largest->Trains[MaxTrains].Points[MaxPoints].Time = EncodeTime(23, 59, 59);
+    largest->Trains[1].Points[1].BhfIdx = MaxStations;
+    largest->Trains[1].Points[1].GlsIdx = MaxTracks;
+    StoreNew(*f.Dm, *largest);
+    ExpectSamePlan(*Load(*f.Dm), *largest);
+    // And at the bottom: one station without tracks, no trains.
+    auto smallest = MakePlan(1, 0, 0, 0);
+    smallest->StartHour = 0;
+    smallest->EndHour = 1;
+    smallest->GridStyle = 0;
+    smallest->Zoom = 1;
+    StoreNew(*f.Dm, *smallest);
+    ExpectSamePlan(*Load(*f.Dm), *smallest);
+    f.Dm->tSavePlan.First();
+    ExpectSamePlan(*Load(*f.Dm), *largest);
+}
+
+TEST(PlanStore, LoadReadsRowsChangedByAnotherProgram) {
+    StoreFixture f;
+    auto plan = MakePlan(2, 2, 2, 2);
+    StoreNew(*f.Dm, *plan);
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    sqlite3* other = nullptr;
+    for (const char* change :
+         {"BhfPlan.DAT|UPDATE BhfPlan SET BHFBEZ = 'Neustadt' WHERE BHFID = (SELECT min(BHFID) "
+          "FROM BhfPlan)",
+          "ZugPlan.DAT|UPDATE ZugPlan SET BEZ = 'IC 7' WHERE LFD = (SELECT max(LFD) FROM ZugPlan)",
+          "ZCntPlan.DAT|UPDATE ZCntPlan SET UHRZEIT = '09:15:00' WHERE LFD = (SELECT min(LFD) FROM "
+          "ZCntPlan)",
+          "SavePlan.DAT|UPDATE SavePlan SET NAME = 'Umbenannt', ZOOM = 3"}) {
+        const QList<QByteArray> parts = QByteArray(change).split('|');
+        ASSERT_EQ(
+            sqlite3_open((f.Dir.Path() + u'/' + QString::fromUtf8(parts[0])).toUtf8().constData(),
+                         &other),
+            SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, parts[1].constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+    }
+    plan->Stations[1].Name = u"Neustadt"_s;
+    plan->Trains[2].Name = u"IC 7"_s;
+    plan->Trains[1].Points[1].Time = EncodeTime(9, 15);
+    plan->PlanName = u"Umbenannt"_s;
+    plan->Zoom = 3;
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    // A header deleted elsewhere is said so, and the open plan stays.
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "DELETE FROM SavePlan", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    auto open = MakePlan(3, 1, 0, 0);
+    const auto copy = std::make_unique<PlanRec>(*open);
+    const StoreResult result = LoadPlan(*f.Dm, *open);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Error, u"Der Fahrplan „Umbenannt“ kann nicht geöffnet werden. Er wurde "
+                            u"inzwischen von einem anderen Programm gelöscht."_s);
+    ExpectSamePlan(*open, *copy);
+}
+
 TEST(PlanStore, TextsAreCutTimesWrittenAsTextAndDesignationsToTwo) {
     StoreFixture f;
     auto plan = MakePlan(2, 2, 1, 4);

@@ -177,6 +177,12 @@ TEST_F(CursorTest, RangeRestrictsRowsAndCountsAndIsLifted) {
     kopf.CancelRange();
     EXPECT_EQ(kopf.RecordCount(), 3);
     EXPECT_EQ(Current(kopf), u"Bdorf"_s);
+    // Lifting the range keeps a current row that is not the first.
+    kopf.SetRange({3});
+    EXPECT_EQ(Current(kopf), u"Adorf"_s);
+    kopf.CancelRange();
+    EXPECT_EQ(Current(kopf), u"Adorf"_s);
+    EXPECT_EQ(kopf.RecNo(), 3);
 }
 
 TEST_F(CursorTest, FilterOnBooleanAndRowsLeavingItAfterPost) {
