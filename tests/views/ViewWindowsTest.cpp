@@ -11,8 +11,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -76,6 +80,14 @@ TEST(TrainRunWindow, ChoiceRestrictsAndAllTrainsShowsAllAgain) {
     w.cbsortChange();
     EXPECT_EQ(w.sg1->rowCount(), 4);
     EXPECT_EQ(w.PrnPlanTabBtn->accessibleName(), u"Tabelle ausdrucken"_s);
+    // The status bar tells the hint of the control under the pointer.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.PrnPlanTabBtn, &enter);
+    EXPECT_EQ(w.sb1->currentMessage(), u"Tabelle ausdrucken"_s);
+    QCoreApplication::sendEvent(w.OKBtn, &enter);
+    EXPECT_EQ(w.sb1->currentMessage(), u"Zurück"_s);
+    QCoreApplication::sendEvent(w.sg1, &enter);
+    EXPECT_TRUE(w.sb1->currentMessage().isEmpty());
 }
 
 TEST(TrainRunWindow, PlanWithoutTrains) {
