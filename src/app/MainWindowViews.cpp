@@ -81,6 +81,8 @@ void TFMain::PlanScannenBtnClick() {
         WaitCursor hourglass;
         found = ScanPlan(*dm, Plan);
     } catch (const StoreError& e) {
+        // The rows of the last scan are gone from the table; so goes their list.
+        FPlanError->hide();
         ShowMessageBox(QStringLiteral("Fehler"), e.Text());
         return;
     }

@@ -11,8 +11,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -76,6 +80,14 @@ TEST(TrainRunWindow, ChoiceRestrictsAndAllTrainsShowsAllAgain) {
     w.cbsortChange();
     EXPECT_EQ(w.sg1->rowCount(), 4);
     EXPECT_EQ(w.PrnPlanTabBtn->accessibleName(), u"Tabelle ausdrucken"_s);
+    // The status bar tells the hint of the control under the pointer.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.PrnPlanTabBtn, &enter);
+    EXPECT_EQ(w.sb1->currentMessage(), u"Tabelle ausdrucken"_s);
+    QCoreApplication::sendEvent(w.OKBtn, &enter);
+    EXPECT_EQ(w.sb1->currentMessage(), u"Zurück"_s);
+    QCoreApplication::sendEvent(w.sg1, &enter);
+    EXPECT_TRUE(w.sb1->currentMessage().isEmpty());
 }
 
 TEST(TrainRunWindow, PlanWithoutTrains) {
@@ -188,6 +200,31 @@ TEST(PlanScanCommand, FindingsShowTheListUntilTheNextPlan) {
     ASSERT_TRUE(list.isVisible());
     list.OKBtnClick();
     EXPECT_FALSE(list.isVisible());
+}
+
+TEST(PlanScanCommand, AStoreErrorIsShownAndLeavesNoHalfList) {
+    ProgramTables tables;
+    ScriptedRunner runner;
+    TFMain w;
+    w.Plan = LinePlan(3, 1);
+    AddTrain(w.Plan, u"A"_s, {{Dep, 1, 1, 7, 30}, {Arr, 2, 1, 8, 0}});
+    AddTrain(w.Plan, u"C"_s, {{Dep, 2, 1, 8, 0}, {Arr, 3, 1, 8, 30}});
+    w.PlanScannenBtnClick();
+    ASSERT_TRUE(w.FPlanError->isVisible());
+    tables.Dm->DBAll.FailNthWrite(3); // the emptying, the first finding, then the second
+    w.PlanScannenBtnClick();
+    tables.Dm->DBAll.FailNthWrite(0);
+    ASSERT_EQ(runner.Shown.size(), 1u);
+    EXPECT_EQ(runner.Shown[0].Title, u"Fehler"_s);
+    EXPECT_FALSE(w.FPlanError->isVisible());
+    EXPECT_EQ(tables.Rows(u"TmpCheck.DAT"_s), 0);
+    // A view whose refill fails says so and opens nothing.
+    tables.Dm->DBAll.FailNthWrite(2);
+    w.TabelleBtnClick();
+    tables.Dm->DBAll.FailNthWrite(0);
+    ASSERT_EQ(runner.Shown.size(), 2u);
+    EXPECT_EQ(runner.Shown[1].Title, u"Fehler"_s);
+    EXPECT_EQ(tables.Rows(u"Tabsort.DAT"_s), 0);
 }
 
 TEST(ViewCommands, ButtonsAndMenuOpenTheirWindows) {
