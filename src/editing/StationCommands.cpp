@@ -1,7 +1,10 @@
 #include "editing/StationCommands.h"
 
 #include "model/PlanRec.h"
+#include "store/PlanStore.h"
 #include "store/Tdm.h"
+
+#include <memory>
 
 #include <algorithm>
 
@@ -147,4 +150,42 @@ bool RemoveStation(PlanRec& plan, int k) {
                 --z.Points[p].BhfIdx;
     }
     return true;
+}
+
+namespace {
+
+// Stores `next` and makes it the open plan; the open plan stays as it was
+// when the store fails.
+EditMessage StoreAndTake(Tdm& dm, PlanRec& plan, std::unique_ptr<PlanRec> next,
+                         std::uint8_t& docState, bool& modified) {
+    std::uint8_t state = docState;
+    bool changed = true;
+    const StoreResult result = StorePlan(dm, *next, state, changed);
+    if (!result)
+        return {u"Fehler"_s, result.Error};
+    plan = *next;
+    docState = state;
+    modified = changed;
+    return {};
+}
+
+} // namespace
+
+EditMessage InsertStation(Tdm& dm, PlanRec& plan, const StationChoice& choice,
+                          std::uint8_t& docState, bool& modified) {
+    EditMessage refusal = StationInsertRefusal(plan);
+    if (!refusal.IsEmpty())
+        return refusal;
+    auto next = std::make_unique<PlanRec>(plan);
+    AppendStation(*next, choice);
+    return StoreAndTake(dm, plan, std::move(next), docState, modified);
+}
+
+EditMessage RemoveMarkedStation(Tdm& dm, PlanRec& plan, std::uint8_t& docState, bool& modified) {
+    EditMessage refusal = StationRemovalRefusal(plan);
+    if (!refusal.IsEmpty())
+        return refusal;
+    auto next = std::make_unique<PlanRec>(plan);
+    RemoveStation(*next, MarkedStation(plan));
+    return StoreAndTake(dm, plan, std::move(next), docState, modified);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 #include <vector>
 
 class Tdm;
@@ -47,6 +49,12 @@ int MarkPlanStations(Tdm& dm, const PlanRec& plan);
 // The station on which tBhfU stands, with its track rows.
 StationChoice ChosenStation(Tdm& dm);
 
+// The insertion's end: the chosen station appended and the plan stored at
+// once (DocState 2, not modified afterwards). On a refusal or a failed store
+// the plan stays as it was and the message says why.
+EditMessage InsertStation(Tdm& dm, PlanRec& plan, const StationChoice& choice,
+                          std::uint8_t& docState, bool& modified);
+
 // The marked station, 0 when none.
 int MarkedStation(const PlanRec& plan);
 // Why the marked station cannot be removed, empty when it can.
@@ -56,3 +64,9 @@ EditMessage StationRemovalRefusal(const PlanRec& plan);
 // point stays at its station. All station marks are cleared. False when a
 // point uses the station or k is no station; nothing changes then.
 bool RemoveStation(PlanRec& plan, int k);
+// The removal command after its checks: the marked station removed from the
+// plan in memory, with every unsaved edit kept, and the plan stored as it now
+// is, so the stored plan equals it. A plan never stored becomes a stored plan
+// of its own; no other stored plan is touched. On a refusal or a failed store
+// the plan stays as it was and the message says why.
+EditMessage RemoveMarkedStation(Tdm& dm, PlanRec& plan, std::uint8_t& docState, bool& modified);
