@@ -154,8 +154,9 @@ TEST(PointDragPlace, DataWritten) {
         EXPECT_EQ(z.Points[c.Point].BhfIdx, before.Points[c.Point].BhfIdx) << c.What;
         for (int k = 1; k <= z.PointCount; ++k) {
             EXPECT_EQ(z.Points[k].BhfIdx, before.Points[k].BhfIdx) << c.What;
-            if (k != c.Point)
+            if (k != c.Point) {
                 EXPECT_EQ(z.Points[k].Time, before.Points[k].Time) << c.What << " point " << k;
+            }
         }
     }
 }
@@ -202,8 +203,9 @@ TEST(PointDragPlace, ClampKeepsStopsFromGoingNegative) {
             DragPointPlace(b.Plan, 1, 2, 3, f.Bounds, 288, y, MinutesToTime(minute));
         ASSERT_TRUE(place.Follow) << zoom;
         EXPECT_EQ(place.Minute, H6 + 41) << "zoom " << zoom;
-        if (zoom == 1)
+        if (zoom == 1) {
             EXPECT_EQ(minute, H6 + 45);
+        }
     }
 }
 
