@@ -1,8 +1,11 @@
 #include "MovingFixture.h"
 #include "PlanFixtures.h"
 
+#include "diagram/DiagramRenderer.h"
+#include "editing/Pointer.h"
 #include "editing/TrainMove.h"
 #include "model/TimeOfDay.h"
+#include "platform/Canvas.h"
 #include "platform/CanvasFunctions.h"
 
 #include <gtest/gtest.h>
@@ -104,36 +107,37 @@ bool Changed(const PlanRec& a, const PlanRec& b) {
     return false;
 }
 
-// The press as the window dispatches it: select what lies under the
-// pointer, then start a point drag on the selected point's marker box or
-// the kind of move the radio group says.
+// The press and the pointer moves as the window dispatches them: the
+// read-out sets the time under the pointer, a press selects what lies under
+// it and starts a point drag on the selected point's marker box or the kind
+// of move the radio group says.
 void Press(MovingBench& b, int x, int y) {
-    b.State.DragMoved = false;
-    for (int t = 1; t <= b.Plan.TrainCount; ++t) {
-        const PlanZug& z = b.Plan.Trains[t];
-        for (int k = 1; k <= z.PointCount; ++k)
-            if (PointInRect(x, y, z.Points[k].LabelRect) ||
-                PointInRect(x, y, z.Points[k].MarkerRect)) {
-                b.State.SelTrain = t;
-                b.State.SelPoint = k;
-                t = b.Plan.TrainCount + 1;
-                break;
-            }
-    }
-    b.HoverAt(y);
+    ReadPointer(b.Plan, b.View, b.State, x, y);
     b.State.PrevHoverTime = b.State.HoverTime;
+    SelectTrainAt(b.Plan, b.State, x, y, [&](bool marked) {
+        b.View.SelTrain = b.State.SelTrain;
+        if (auto c = b.Screen.OpenCanvas())
+            HighlightTrain(b.Plan, b.View, *c, marked);
+        b.State.TrainMarked = marked;
+    });
     MovingContext m = b.Context();
-    const int t = b.State.SelTrain;
-    if (t > 0 && PointInRect(x, y, b.Plan.Trains[t].Points[b.State.SelPoint].MarkerRect))
+    switch (GestureOfPress(b.Plan, b.State, x, y)) {
+    case PressGesture::PointDrag:
         BeginPointDrag(m, x, y);
-    else if (b.State.MoveKind == MoveRunKind)
-        BeginRunMove(m, x, y);
-    else
+        break;
+    case PressGesture::TrainMove:
         BeginTrainMove(m, x, y);
+        break;
+    default:
+        if (b.State.MoveKind == MoveRunKind)
+            BeginRunMove(m, x, y);
+        else
+            BeginTrainMove(m, x, y);
+    }
 }
 
 void Move(MovingBench& b, int x, int y) {
-    b.HoverAt(y);
+    ReadPointer(b.Plan, b.View, b.State, x, y);
     MovingContext m = b.Context();
     if (b.State.PointDragActive)
         DragPoint(m, x, y);
@@ -185,9 +189,11 @@ TEST(MovingProperty, RandomGesturesKeepEveryTrainSound) {
                     << fault << " (round " << round << ", gesture " << g << ", move " << i << ")";
                 followed += Changed(b.Plan, before);
             }
-            b.Release();
             // A release outside the diagram leaves the drawing as it was.
-            if (Uniform(rng, 0, 4) > 0)
+            const bool inside = Uniform(rng, 0, 4) > 0;
+            const TRect& area = b.Plan.DiagramArea;
+            if (LeftRelease(b.Plan, b.State, inside ? area.Left + 1 : 0,
+                            inside ? area.Top + 1 : 0) == ReleaseAction::RepaintAfterDrag)
                 b.Repaint();
         }
     }
