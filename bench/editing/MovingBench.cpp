@@ -42,11 +42,19 @@ struct TrainMoveBench {
         const TRect label = Plan.Trains[1].Points[2].LabelRect;
         State.HoverTime = Plan.Trains[1].Points[2].Time;
         State.PrevHoverTime = State.HoverTime;
-        MovingContext m = Context();
-        const auto a = std::chrono::steady_clock::now();
-        BeginTrainMove(m, label.Left + 10, label.Top + 3);
-        const auto b = std::chrono::steady_clock::now();
-        PressMs = std::chrono::duration<double, std::milli>(b - a).count();
+        // Median of a few presses: one press is too short to time alone on
+        // a busy machine.
+        std::vector<double> t;
+        for (int i = 0; i < 11; ++i) {
+            State.MoveArmed = false;
+            MovingContext m = Context();
+            const auto a = std::chrono::steady_clock::now();
+            BeginTrainMove(m, label.Left + 10, label.Top + 3);
+            const auto b = std::chrono::steady_clock::now();
+            t.push_back(std::chrono::duration<double, std::milli>(b - a).count());
+        }
+        std::sort(t.begin(), t.end());
+        PressMs = t[t.size() / 2];
     }
     MovingContext Context() { return {Plan, State, Drag, Screen, View, Modified}; }
     // One pointer move, a minute down or back up.
@@ -111,7 +119,7 @@ void PrintFigures() {
     const double one = MedianMoveMs(single, 1001);
     std::printf("Whole-train move of a train of %d runs (%d of them in the %d x %d viewport)\n",
                 largest.Drag.SpriteCount, visible, ViewW, ViewH);
-    std::printf("  press (sprites prepared): largest plan %.3f ms, one-train plan %.3f ms\n",
+    std::printf("  press (sprites prepared): median largest plan %.3f ms, one-train plan %.3f ms\n",
                 largest.PressMs, single.PressMs);
     std::printf("  one pointer move, largest plan (50 trains): median %.4f ms (target <= 1 ms)\n",
                 big);
