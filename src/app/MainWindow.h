@@ -156,6 +156,13 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -170,11 +177,28 @@ public:
     void Programmbeenden1Click();
     void rgZugMoveTypClick();
 
-    // Mouse handlers of the paint box. Until the full pointer handling is in
-    // they carry the read-out, the selection and the moving gestures.
-    void BhfImageMouseMove(int X, int Y);
-    void BhfImageMouseDown(Qt::MouseButton Button, int X, int Y);
-    void BhfImageMouseUp(Qt::MouseButton Button, int X, int Y);
+    // Mouse editing on the paint box, in paint box (canvas) coordinates.
+    void BhfImageMouseMove(int x, int y);
+    void BhfImageMouseDown(Qt::MouseButton button, int x, int y);
+    void BhfImageMouseUp(Qt::MouseButton button, int x, int y);
+    void SelectTrainAt(int x, int y);
+    void InsertClick(int x, int y);
+    void ToggleStationMark(int x, int y);
+    // Ends a running insertion as the right release ends it; every command
+    // that changes the plan or the mode calls it first.
+    void EndRunningInsertion();
+
+    // Tab "Züge".
+    void NewTrainBtnClick();
+    void ZugDelBtnClick();
+    void NewNameBtnClick();
+    void ColBoxChange();
+    // The colour of new trains after a plan is made or opened.
+    void ResetTrainColour();
+
+    // Tab "Bahnhöfe".
+    void sbBhfPlusClick();
+    void sbBhfMinusClick();
 
     // The moving gestures on the paint box: press, pointer move (the drag
     // bitmaps and the 100 run sprites come with the window, as DragState).
@@ -206,6 +230,14 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectEditing();
+    // The press gestures of train moving; the press, each move and the
+    // release of the paint box hand them on here.
+    void StartGesture(int gesture, int x, int y);
+    void FollowGesture(int x, int y);
+    // The train just finished drawn marked, or nothing when none remains.
+    void ShowFinishedTrain(bool trainRemains);
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

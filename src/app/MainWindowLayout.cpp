@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -324,15 +323,6 @@ void TFMain::CreateCentre() {
     PlanImage = new TPlanImage(PlanBoxContent);
     PlanImage->move(8, 8);
     PlanImage->OnPaint = [this](QPaintEvent* e) { PlanImagePaint(e); };
-    PlanImage->OnMouseMove = [this](QMouseEvent* e) {
-        BhfImageMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
-    };
-    PlanImage->OnMouseDown = [this](QMouseEvent* e) {
-        BhfImageMouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
-    };
-    PlanImage->OnMouseUp = [this](QMouseEvent* e) {
-        BhfImageMouseUp(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
-    };
     PlanBox->setWidget(PlanBoxContent);
     layout->addWidget(PlanBox, 1);
 }

@@ -49,6 +49,8 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectEditing();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
@@ -187,9 +189,13 @@ void TFMain::ClearPlanView() {
     ClearEditingState();
     SetEditMode(EditNone);
     NewTrainBtn->setEnabled(true);
+    // New trains are blue again in the next plan.
+    ResetTrainColour();
 }
 
 bool TFMain::StoreOpenPlan() {
+    // A train with fewer than two points is never stored.
+    EndRunningInsertion();
     if (!dm) {
         ShowMessageBox(QStringLiteral("Fehler"),
                        QStringLiteral("Der Fahrplan kann nicht gespeichert werden: "

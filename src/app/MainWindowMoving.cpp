@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 
 #include "app/PlanImage.h"
+#include "editing/Pointer.h"
 #include "editing/TrainMoving.h"
 
 namespace {
@@ -12,6 +13,35 @@ MovingContext MovingOf(TFMain& w) {
     return {w.Plan, w, w, w.Screen, w.CurrentView(), w.Modified};
 }
 } // namespace
+
+void TFMain::StartGesture(int gesture, int x, int y) {
+    switch (static_cast<PressGesture>(gesture)) {
+    case PressGesture::PointDrag:
+        BeginPointDrag(x, y);
+        break;
+    case PressGesture::TrainMove:
+        BeginTrainMove(x, y);
+        break;
+    default:
+        // Also without a selected point: a run move's press marks the plan
+        // modified even when it arms nothing, a train move's only once a
+        // train has been selected.
+        if (MoveKind == MoveRunKind)
+            BeginRunMove(x, y);
+        else
+            BeginTrainMove(x, y);
+        break;
+    }
+}
+
+void TFMain::FollowGesture(int x, int y) {
+    if (PointDragActive)
+        DragPoint(x, y);
+    else if (MoveKind == MoveRunKind)
+        MoveRun();
+    else
+        MoveTrain();
+}
 
 void TFMain::BeginPointDrag(int X, int Y) {
     Screen.SetViewport(VisiblePlanRect());
