@@ -2,8 +2,10 @@
 #include "app/MainWindow.h"
 #include "platform/Canvas.h"
 #include "platform/Resources.h"
+#include "store/FormPlacement.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InitResources();
     InstallProgramFonts();
+    // Windows remember their places in a scratch folder, not beside the test program.
+    QTemporaryDir placements;
+    SetPlacementDirectory(placements.path());
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new ResetGlobals);
     return RUN_ALL_TESTS();

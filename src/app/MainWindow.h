@@ -25,6 +25,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFormInfo;
 class TPlanImage;
 struct SettingChange;
 
@@ -156,12 +157,18 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // The station database editor.
+    void BhfDBBtnClick();
+
     // The plan commands of the menu "Datei".
     void NewBtnClick();
     void OpenBtnClick();
     void SaveBtnClick();
     void SaveAs1Click();
     void Delete1Click();
+
+    // The window's remembered placement, stored when it is destroyed.
+    TFormInfo* FormInfo1 = nullptr;
 
     // The closing question; true when the window may close.
     bool FormClose();

@@ -9,7 +9,9 @@
 #include "model/TimeOfDay.h"
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
+#include "platform/ScreenFit.h"
 #include "store/PlanStore.h"
+#include "store/TFormInfo.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -52,6 +54,10 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectEditing();
     ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
+    connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
+    FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
+    FormInfo1->Company = MakerName();
+    FormInfo1->AppName = QStringLiteral("ZentoPos");
     FormCreate();
 }
 
@@ -90,16 +96,19 @@ void TFMain::FormCreate() {
 
 void TFMain::ClearEditingState() {
     ClearEditState(*this, CurrentMinuteOfDay());
+    MoveKind = MoveRunKind;
+    // The group must say what the next move does.
+    rgZugMoveTypItem[0]->setChecked(true);
 }
 
 void TFMain::WMGetMinMaxInfo() {
     // The window may not shrink below 640 × 480 nor grow beyond 1280 × 1024
     // or the screen, whichever is smaller.
-    QSize largest(1280, 1024);
+    QSize largest = LargestFormSize(1280, 1024);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        largest = largest.boundedTo(screen->size());
-    setMinimumSize(640, 480);
-    setMaximumSize(largest.expandedTo(QSize(640, 480)));
+        largest = LargestFormSize(screen->size().width(), screen->size().height());
+    setMinimumSize(SmallestFormSize);
+    setMaximumSize(largest);
 }
 
 void TFMain::resizeEvent(QResizeEvent* event) {
@@ -137,6 +146,7 @@ void TFMain::FormDestroy() {
         return;
     Destroyed = true;
     CloseAllHelpWindows();
+    FormInfo1->Save();
 }
 
 void TFMain::Programmbeenden1Click() {
@@ -207,5 +217,7 @@ bool TFMain::StoreOpenPlan() {
         ShowMessageBox(QStringLiteral("Fehler"), result.Error);
         return false;
     }
+    if (!result.Notice.isEmpty())
+        ShowMessageBox(QStringLiteral("Hinweis"), result.Notice);
     return true;
 }

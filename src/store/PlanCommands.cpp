@@ -18,6 +18,8 @@ bool Store(Tdm& dm, PlanCommandHost& host) {
     const StoreResult result = StorePlan(dm, host.Plan(), host.DocState(), host.Modified());
     if (!result)
         host.Notice(Fehler, result.Error);
+    else if (!result.Notice.isEmpty())
+        host.Notice(Hinweis, result.Notice);
     return bool(result);
 }
 

@@ -348,6 +348,17 @@ TEST_F(Commands, SaveStoresANewPlanOnceAndThenReplacesItsRow) {
     ASSERT_TRUE(SavePlanCommand(*Dm, W));
     EXPECT_EQ(StoredNames(), QStringList{u"Abend 2"_s});
 
+    // Another program deletes the row: the save stores the plan anew and says so.
+    Dm->DBAll.Execute(u"DELETE FROM "_s + Dm->DBAll.QualifiedName(SavePlanFile), {});
+    W.Log.clear();
+    W.Mod = true;
+    ASSERT_TRUE(SavePlanCommand(*Dm, W));
+    EXPECT_EQ(W.Log,
+              QStringList{u"Hinweis: Der gespeicherte Fahrplan „Abend 2“ wurde inzwischen "
+                          u"von einem anderen Programm gelöscht; er wurde neu gespeichert."_s});
+    EXPECT_EQ(StoredNames(), QStringList{u"Abend 2"_s});
+    EXPECT_FALSE(W.Mod);
+
     // Nothing open: nothing to store.
     W.State = DocNone;
     EXPECT_FALSE(SavePlanCommand(*Dm, W));
