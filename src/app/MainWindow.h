@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramView.h"
 #include "diagram/ScreenImage.h"
+#include "editing/DragSprites.h"
 #include "editing/EditState.h"
 #include "model/PlanRec.h"
 
@@ -32,18 +33,11 @@ struct SettingChange;
 // A plan open in the editor is drawn and edited only while this is set.
 extern bool PlanOpen;
 
-// Drag images of one run: picture, mask and the background under it.
-struct RunSpriteImages {
-    QImage Picture;
-    QImage Mask;
-    QImage Background;
-};
-
 // The main window: owns the open plan, its document and editing state, the
 // menus, the tool tabs and the diagram's paint box. The editing state is a
 // base so its fields read as the window's own and the editing functions can
 // be handed the window as their state.
-class TFMain : public QMainWindow, public EditState {
+class TFMain : public QMainWindow, public EditState, public DragState {
     Q_OBJECT
 public:
     explicit TFMain(QWidget* parent = nullptr);
@@ -65,9 +59,6 @@ public:
 
     // Off-screen bitmaps of the drags and of plan printing; created empty
     // and sized by their users.
-    std::array<RunSpriteImages, MaxPoints> RunSprite;
-    QImage DragBackground;
-    QImage DragMask;
     QImage PrintBitmap;
 
     // Menu items.
@@ -223,6 +214,15 @@ public:
     // Tab "Bahnhöfe".
     void sbBhfPlusClick();
     void sbBhfMinusClick();
+
+    // The moving gestures on the paint box: press, pointer move (the drag
+    // bitmaps and the 100 run sprites come with the window, as DragState).
+    void BeginPointDrag(int X, int Y);
+    void DragPoint(int X, int Y);
+    void BeginRunMove(int X, int Y);
+    void MoveRun();
+    void BeginTrainMove(int X, int Y);
+    void MoveTrain();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -93,10 +93,6 @@ void TFMain::FormCreate() {
 
     RegisterInsertionCursors();
     // The drag and print bitmaps start empty; their users size them.
-    for (RunSpriteImages& sprite : RunSprite)
-        sprite = RunSpriteImages{};
-    DragBackground = QImage();
-    DragMask = QImage();
     PrintBitmap = QImage();
 }
 
