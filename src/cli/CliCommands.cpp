@@ -14,6 +14,10 @@ const CliCommand Commands[] = {
     {"export",
      "export PLAN DATEI [--bw]  Fahrplanbild als .bmp oder .jpg schreiben (--bw: schwarzweiß)",
      CliExport},
+    {"print",
+     "print PLAN --pdf DATEI [--fit] [--bw]  Fahrplan als PDF drucken (1:1 oder --fit: Seite "
+     "angepaßt)",
+     CliPrint},
 };
 
 void Write(std::FILE* stream, const QString& line) {
