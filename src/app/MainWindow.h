@@ -187,6 +187,10 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // Plan printing through the print preview.
+    void PrnPlanBtnClick();
+    void PrnPage1Click();
+
     // The closing question; true when the window may close.
     bool FormClose();
     // Stores the open plan; false (after showing why) when that failed.
@@ -222,6 +226,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPrint();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -49,6 +49,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPrint();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
