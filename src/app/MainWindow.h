@@ -23,6 +23,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFPlanError;
 class TPlanImage;
 struct SettingChange;
 
@@ -190,6 +191,13 @@ public:
     // Plan printing through the print preview.
     void PrnPlanBtnClick();
     void PrnPage1Click();
+    // Timetable views and the plan scan.
+    void TabelleBtnClick();
+    void FahrdienstBtnClick();
+    void FahrplanBtnClick();
+    void PlanScannenBtnClick();
+    // The error list of the last scan; lives as long as the window.
+    TFPlanError* FPlanError = nullptr;
 
     // The closing question; true when the window may close.
     bool FormClose();
@@ -227,6 +235,7 @@ private:
     void ConnectSettingsHandlers();
     void ConnectExport();
     void ConnectPrint();
+    void ConnectViews();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -10,6 +10,7 @@
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
 #include "store/PlanStore.h"
+#include "views/TFPlanError.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -50,6 +51,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     ConnectPrint();
+    ConnectViews();
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
@@ -210,6 +212,10 @@ void TFMain::ClearPlanView() {
     ClearEditingState();
     SetEditMode(EditNone);
     NewTrainBtn->setEnabled(true);
+    // The findings belong to the plan that was scanned; they must not stay
+    // up, nor be printed, under the name of the next one.
+    if (FPlanError)
+        FPlanError->hide();
 }
 
 bool TFMain::StoreOpenPlan() {

@@ -18,6 +18,15 @@ const CliCommand Commands[] = {
      "print PLAN --pdf DATEI [--fit] [--bw]  Fahrplan als PDF drucken (1:1 oder --fit: Seite "
      "angepaßt)",
      CliPrint},
+    {"scan", "scan PLAN             Fahrplan auf Fehler scannen (Spalten der Fehlerliste)",
+     CliScan},
+    {"zuglauf", "zuglauf PLAN [--train NAME]  Zuglauf aller Züge oder eines Zuges", CliZuglauf},
+    {"fahrdienst",
+     "fahrdienst PLAN --station NAME [--sort zugnamen|ankunft|abfahrt]  Fahrdienstleiter",
+     CliFahrdienst},
+    {"bahnhofsfahrplan",
+     "bahnhofsfahrplan PLAN --station NAME --typ ankunft|abfahrt  Bahnhofsfahrplan (hh:mm)",
+     CliBahnhofsfahrplan},
 };
 
 void Write(std::FILE* stream, const QString& line) {

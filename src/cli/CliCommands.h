@@ -48,6 +48,10 @@ class TPrintEngine;
 QString TakeOption(QStringList& args, const QString& option);
 // The engine's pages into one PDF file; an exit code.
 int PrintToPdf(TPrintEngine& engine, const QString& file, const QString& title);
+int CliScan(CliContext& context);
+int CliZuglauf(CliContext& context);
+int CliFahrdienst(CliContext& context);
+int CliBahnhofsfahrplan(CliContext& context);
 
 // UTF-8 output whatever the locale says.
 void CliOut(const QString& line);
