@@ -42,6 +42,7 @@ struct CliCommand {
 int CliList(CliContext& context);
 int CliExport(CliContext& context);
 int CliPrint(CliContext& context);
+int CliPrintTable(CliContext& context);
 
 class TPrintEngine;
 // Options of the print commands (PrintCommand.cpp).
