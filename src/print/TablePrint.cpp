@@ -111,8 +111,8 @@ TLayoutForm MakePrnFahr() {
     pb.Name = u"pb"_s;
     pb.Left = 60;
     pb.Top = 178;
-    pb.Width = 645;
-    pb.Height = 806;
+    pb.Width = StationPaintBoxWidth;
+    pb.Height = StationPaintBoxHeight;
     box.Children.push_back(std::move(pb));
     return f;
 }
@@ -213,20 +213,28 @@ int StationPageCount(const std::vector<StationEntry>& rows) {
 }
 
 std::vector<TStationPage> StationPages(const std::vector<StationEntry>& rows, int pages,
-                                       const StationLayoutParams& params, const TRect& area) {
+                                       const StationLayoutParams& params) {
     std::vector<TStationPage> out;
     const int count = static_cast<int>(rows.size());
     if (pages <= 0 || count == 0)
         return out;
     if (pages == 1) {
+        // One sheet splits by height. Judged on the printed sizes, so the
+        // preview (with its taller boxes) divides the rows as the paper does.
+        StationLayoutParams paper = params;
+        paper.BandHeight = 19;
+        paper.BoxHeight = 36;
+        paper.Margin = 20;
+        const TRect box{0, 0, StationPaintBoxWidth, StationPaintBoxHeight};
         TStationPage p;
         p.Count = count;
-        p.Left = LeftColumnCount(rows.data(), count, params, rows.front().Hour());
+        p.Left = LeftColumnCount(rows.data(), count, paper, rows.front().Hour());
         // The height split may leave a column longer than the sheet: then the
         // slot rule divides the rows, which always fits.
-        const auto places = StationBoxPlaces(rows.data(), count, p.Left, params, area);
+        const int paperLeft = p.Left;
+        const auto places = StationBoxPlaces(rows.data(), count, paperLeft, paper, box);
         const bool fits = std::all_of(places.begin(), places.end(), [&](const StationBoxPlace& b) {
-            return b.Y + params.BoxHeight <= area.Bottom;
+            return b.Y + paper.BoxHeight <= box.Bottom;
         });
         if (!fits) {
             const TStationPage slot = SlotPage(rows, 0);
@@ -281,7 +289,7 @@ StationLayoutParams StationPrintParams(Canvas& c, bool previewing, double previe
 
 void DrawStationTimetablePage(Canvas& c, const std::vector<StationEntry>& rows, int page, int pages,
                               const StationLayoutParams& params, const TRect& r) {
-    const std::vector<TStationPage> all = StationPages(rows, pages, params, r);
+    const std::vector<TStationPage> all = StationPages(rows, pages, params);
     if (page < 1 || page > static_cast<int>(all.size()))
         return;
     const TStationPage& p = all[static_cast<std::size_t>(page - 1)];

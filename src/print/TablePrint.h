@@ -70,11 +70,15 @@ int SlotColumnCount(const std::vector<StationEntry>& rows, int first, int previo
 // Pages the print gets: the estimate of 17 rows a column, or more when the
 // slot rule needs more, so that every row is printed once.
 int StationPageCount(const std::vector<StationEntry>& rows);
+// The paint box of the station page, in design pixels.
+constexpr int StationPaintBoxWidth = 645;
+constexpr int StationPaintBoxHeight = 806;
 // The pages for `pages` sheets: all but the last by the slot rule, the last
-// the rest. One sheet splits by height like the window, or by the slot rule
-// when that height split would not fit the area's height.
+// the rest. One sheet splits by height like the window (with the heights
+// of params), or by the slot rule when the printed height split would not
+// fit the paint box; preview and paper divide the rows alike.
 std::vector<TStationPage> StationPages(const std::vector<StationEntry>& rows, int pages,
-                                       const StationLayoutParams& params, const TRect& area);
+                                       const StationLayoutParams& params);
 
 // Layout values of the preview (scale previewScale) or the printer (scales).
 StationLayoutParams StationPrintParams(Canvas& c, bool previewing, double previewScale,
