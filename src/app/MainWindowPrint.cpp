@@ -33,7 +33,7 @@ void PrintPlan(TFMain& main, bool fullSize) {
     } catch (const std::exception& e) {
         engine.Clear();
         engine.DrawPlanBox = {};
-        ShowMessageBox(QStringLiteral("Fehler"), QString::fromLocal8Bit(e.what()));
+        ShowMessageBox(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
     }
 }
 

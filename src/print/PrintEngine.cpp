@@ -210,7 +210,7 @@ QString PrintPages(TPrintEngine& engine, TPrintTarget& target, int copies, int f
                 *canvas, step.Page,
                 PrinterScales(target.DpiX(), target.DpiY(), engine.DesignPixelsPerInch), false);
         } catch (const std::exception& e) {
-            fail(step.Page, QString::fromLocal8Bit(e.what()));
+            fail(step.Page, QString::fromUtf8(e.what()));
         } catch (...) {
             fail(step.Page, QString());
         }

@@ -312,7 +312,11 @@ void TPrintPreview::GoTo(int page) {
     BtnLast->setEnabled(page < n);
     BtnPrior->setEnabled(page > 1);
     BtnFirst->setEnabled(page > 1);
-    Engine.FillPage(page, true);
+    try {
+        Engine.FillPage(page, true);
+    } catch (const std::exception& e) {
+        ShowMessageBox(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
+    }
     Viewer->update();
 }
 

@@ -40,7 +40,7 @@ template <typename Prepare> void RunPrint(QWidget* owner, Prepare prepare) {
         reset();
     } catch (const std::exception& e) {
         reset();
-        ShowMessageBox(QStringLiteral("Fehler"), QString::fromLocal8Bit(e.what()));
+        ShowMessageBox(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
     }
 }
 
