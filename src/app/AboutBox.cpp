@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/AppInfo.h"
+#include "store/TFormInfo.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -52,6 +53,8 @@ Tinfo::Tinfo(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedS
     contact->setObjectName(QStringLiteral("Contact"));
     grid->addWidget(contact, 2, 0, 1, 3);
     setFixedSize(sizeHint());
+    // The box keeps its section like every window, but always opens centred.
+    TFormInfo::Attach(*this, QStringLiteral("info"));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
         move(s.width() / 2 - width() / 2, s.height() / 2 - height() / 2);

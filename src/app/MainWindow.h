@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramView.h"
 #include "diagram/ScreenImage.h"
+#include "editing/EditState.h"
 #include "model/PlanRec.h"
 
 #include <QImage>
@@ -24,17 +25,12 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TFPlanError;
+class TFormInfo;
 class TPlanImage;
 struct SettingChange;
 
 // A plan open in the editor is drawn and edited only while this is set.
 extern bool PlanOpen;
-
-// Edit modes of the diagram.
-constexpr std::uint8_t EditNone = 0;
-constexpr std::uint8_t EditInsertTrain = 1;
-constexpr std::uint8_t EditTrains = 2;
-constexpr std::uint8_t EditStations = 3;
 
 // Drag images of one run: picture, mask and the background under it.
 struct RunSpriteImages {
@@ -44,8 +40,10 @@ struct RunSpriteImages {
 };
 
 // The main window: owns the open plan, its document and editing state, the
-// menus, the tool tabs and the diagram's paint box.
-class TFMain : public QMainWindow {
+// menus, the tool tabs and the diagram's paint box. The editing state is a
+// base so its fields read as the window's own and the editing functions can
+// be handed the window as their state.
+class TFMain : public QMainWindow, public EditState {
     Q_OBJECT
 public:
     explicit TFMain(QWidget* parent = nullptr);
@@ -58,25 +56,6 @@ public:
     bool ColourPrint = true;
     int LastWidth = 0;
     int LastHeight = 0;
-
-    // Editing state of the diagram.
-    std::uint8_t EditMode = EditNone;
-    std::uint8_t InsertStep = 0;
-    int InsertTrain = 0;
-    int InsertPoints = 0;
-    QString InsertError;
-    int HoverStation = 0;
-    int HoverTrack = 0;
-    double HoverTime = 0.0;
-    double PrevHoverTime = 0.0;
-    bool TrainMarked = false;
-    int SelTrain = 0;
-    int SelPoint = 0;
-    bool MoveArmed = false;
-    bool PointDragActive = false;
-    std::uint8_t MoveKind = 0;
-    std::uint8_t DragVariant = 0;
-    bool DragMoved = false;
 
     // Time-axis values of the last drawing and what the renderer needs of
     // the window; refreshed from the fields above before every drawing.
@@ -198,6 +177,18 @@ public:
     void PlanScannenBtnClick();
     // The error list of the last scan; lives as long as the window.
     TFPlanError* FPlanError = nullptr;
+    // The station database editor.
+    void BhfDBBtnClick();
+
+    // The plan commands of the menu "Datei".
+    void NewBtnClick();
+    void OpenBtnClick();
+    void SaveBtnClick();
+    void SaveAs1Click();
+    void Delete1Click();
+
+    // The window's remembered placement, stored when it is destroyed.
+    TFormInfo* FormInfo1 = nullptr;
 
     // The closing question; true when the window may close.
     bool FormClose();
@@ -212,6 +203,29 @@ public:
     void dxBarFarbdruckClick();
     void Programmbeenden1Click();
     void rgZugMoveTypClick();
+
+    // Mouse editing on the paint box, in paint box (canvas) coordinates.
+    void BhfImageMouseMove(int x, int y);
+    void BhfImageMouseDown(Qt::MouseButton button, int x, int y);
+    void BhfImageMouseUp(Qt::MouseButton button, int x, int y);
+    void SelectTrainAt(int x, int y);
+    void InsertClick(int x, int y);
+    void ToggleStationMark(int x, int y);
+    // Ends a running insertion as the right release ends it; every command
+    // that changes the plan or the mode calls it first.
+    void EndRunningInsertion();
+
+    // Tab "Züge".
+    void NewTrainBtnClick();
+    void ZugDelBtnClick();
+    void NewNameBtnClick();
+    void ColBoxChange();
+    // The colour of new trains after a plan is made or opened.
+    void ResetTrainColour();
+
+    // Tab "Bahnhöfe".
+    void sbBhfPlusClick();
+    void sbBhfMinusClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -235,7 +249,15 @@ private:
     void ConnectSettingsHandlers();
     void ConnectExport();
     void ConnectPrint();
+    void ConnectEditing();
+    // The press gestures of train moving; the press, each move and the
+    // release of the paint box hand them on here.
+    void StartGesture(int gesture, int x, int y);
+    void FollowGesture(int x, int y);
+    // The train just finished drawn marked, or nothing when none remains.
+    void ShowFinishedTrain(bool trainRemains);
     void ConnectViews();
+    void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);
     void ApplySettingChange(QComboBox* box, const SettingChange& change);

@@ -9,8 +9,10 @@
 #include "model/TimeOfDay.h"
 #include "platform/Cursors.h"
 #include "platform/Messages.h"
+#include "platform/ScreenFit.h"
 #include "store/PlanStore.h"
 #include "views/TFPlanError.h"
+#include "store/TFormInfo.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -51,8 +53,14 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     ConnectPrint();
+    ConnectEditing();
     ConnectViews();
+    ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
+    connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
+    FormInfo1 = TFormInfo::Attach(*this, QStringLiteral("FMain"), TFormInfo::SaveMoment::Explicit);
+    FormInfo1->Company = MakerName();
+    FormInfo1->AppName = QStringLiteral("ZentoPos");
     FormCreate();
 }
 
@@ -94,32 +102,20 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::ClearEditingState() {
-    InsertTrain = 0;
-    HoverStation = 0;
-    HoverTrack = 0;
-    SelTrain = 0;
-    SelPoint = 0;
-    InsertPoints = 0;
-    InsertStep = 0;
-    InsertError.clear();
-    MoveArmed = false;
-    PointDragActive = false;
-    DragMoved = false;
-    DragVariant = 0;
-    MoveKind = 0;
-    TrainMarked = false;
-    HoverTime = CurrentMinuteOfDay();
-    PrevHoverTime = HoverTime;
+    ClearEditState(*this, CurrentMinuteOfDay());
+    MoveKind = MoveRunKind;
+    // The group must say what the next move does.
+    rgZugMoveTypItem[0]->setChecked(true);
 }
 
 void TFMain::WMGetMinMaxInfo() {
     // The window may not shrink below 640 × 480 nor grow beyond 1280 × 1024
     // or the screen, whichever is smaller.
-    QSize largest(1280, 1024);
+    QSize largest = LargestFormSize(1280, 1024);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        largest = largest.boundedTo(screen->size());
-    setMinimumSize(640, 480);
-    setMaximumSize(largest.expandedTo(QSize(640, 480)));
+        largest = LargestFormSize(screen->size().width(), screen->size().height());
+    setMinimumSize(SmallestFormSize);
+    setMaximumSize(largest);
 }
 
 void TFMain::resizeEvent(QResizeEvent* event) {
@@ -157,6 +153,7 @@ void TFMain::FormDestroy() {
         return;
     Destroyed = true;
     CloseAllHelpWindows();
+    FormInfo1->Save();
 }
 
 void TFMain::Programmbeenden1Click() {
@@ -176,11 +173,8 @@ void TFMain::ResetPlan() {
 }
 
 void TFMain::SetEditMode(std::uint8_t mode) {
-    static const char* const texts[] = {"", "Zug hinzufügen", "Zug editieren",
-                                        "Bahnhof bearbeiten"};
-    EditMode = mode;
-    ModusLabel->setText(mode < 4 ? QString::fromUtf8(texts[mode]) : QString());
-    MoveArmed = false;
+    ::SetEditMode(*this, mode);
+    ModusLabel->setText(EditModeText(mode));
 }
 
 void TFMain::EnablePlanCommands(bool enable) {
@@ -212,6 +206,8 @@ void TFMain::ClearPlanView() {
     ClearEditingState();
     SetEditMode(EditNone);
     NewTrainBtn->setEnabled(true);
+    // New trains are blue again in the next plan.
+    ResetTrainColour();
     // The findings belong to the plan that was scanned; they must not stay
     // up, nor be printed, under the name of the next one.
     if (FPlanError)
@@ -219,6 +215,8 @@ void TFMain::ClearPlanView() {
 }
 
 bool TFMain::StoreOpenPlan() {
+    // A train with fewer than two points is never stored.
+    EndRunningInsertion();
     if (!dm) {
         ShowMessageBox(QStringLiteral("Fehler"),
                        QStringLiteral("Der Fahrplan kann nicht gespeichert werden: "
@@ -230,5 +228,7 @@ bool TFMain::StoreOpenPlan() {
         ShowMessageBox(QStringLiteral("Fehler"), result.Error);
         return false;
     }
+    if (!result.Notice.isEmpty())
+        ShowMessageBox(QStringLiteral("Hinweis"), result.Notice);
     return true;
 }

@@ -18,6 +18,8 @@ void SetIndexQuietly(QComboBox* box, int index) {
 }
 } // namespace
 
+// Without an open plan the controls are there but change nothing: no plan
+// field and no Modified flag for a plan that does not exist.
 void TFMain::ConnectSettingsHandlers() {
     connect(EditBez, &QLineEdit::textChanged, this, [this] { EditBezChange(); });
     connect(EditBem, &QLineEdit::textChanged, this, [this] { EditBemChange(); });
@@ -62,36 +64,56 @@ void TFMain::ApplySettingChange(QComboBox* box, const SettingChange& change) {
 }
 
 void TFMain::EditBezChange() {
+    if (!PlanOpen)
+        return;
     ::EditBezChange(Plan, Modified, EditBez->text());
     ShowTitle(Plan.PlanName);
 }
 
 void TFMain::EditBemChange() {
+    if (!PlanOpen)
+        return;
     DrawDescriptionOnScreen(EditBem->text());
 }
 
 void TFMain::UhrBegBoxChange() {
+    if (!PlanOpen)
+        return;
     ApplySettingChange(UhrBegBox, ::UhrBegBoxChange(Plan, Modified, UhrBegBox->currentIndex()));
 }
 
 void TFMain::UhrEndBoxChange() {
+    if (!PlanOpen)
+        return;
     ApplySettingChange(UhrEndBox, ::UhrEndBoxChange(Plan, Modified, UhrEndBox->currentIndex()));
 }
 
 void TFMain::PPMinBoxChange() {
+    if (!PlanOpen)
+        return;
     ApplySettingChange(PPMinBox, ::PPMinBoxChange(Plan, Modified, PPMinBox->currentIndex()));
 }
 
 void TFMain::GridChoiceBoxChange() {
+    if (!PlanOpen)
+        return;
     ApplySettingChange(GridChoiceBox,
                        ::GridChoiceBoxChange(Plan, Modified, GridChoiceBox->currentIndex()));
 }
 
 void TFMain::ColBoxBackChange() {
+    if (!PlanOpen)
+        return;
     ApplySettingChange(ColBoxBack, ::ColBoxBackChange(Plan, Modified, ColBoxBack->currentIndex()));
 }
 
 void TFMain::cbTaktFPClick() {
+    if (!PlanOpen) {
+        // No plan: the box shows what it showed before the click.
+        const QSignalBlocker block(cbTaktFP);
+        cbTaktFP->setChecked(!cbTaktFP->isChecked());
+        return;
+    }
     const bool shown = ::cbTaktFPClick(Plan, Modified);
     const QSignalBlocker block(cbTaktFP);
     cbTaktFP->setChecked(shown);

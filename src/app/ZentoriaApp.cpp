@@ -11,20 +11,40 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <memory>
 
 Tdm* dm = nullptr;
 
+bool LoadQtTranslation(QCoreApplication& app) {
+    // German whatever the system's language: every other text is German too.
+    auto* qt = new QTranslator(&app);
+    if (!qt->load(QStringLiteral("qtbase_de"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        return false;
+    }
+    QCoreApplication::installTranslator(qt);
+    return true;
+}
+
+void SetUpApplication(QCoreApplication& app) {
+    // No display name: the desktop would append it to every window title
+    // ("Frage — Zentoria"), and the windows carry their own captions.
+    QCoreApplication::setApplicationName(AppTitle());
+    QCoreApplication::setOrganizationName(MakerName());
+    LoadQtTranslation(app);
+    InitResources();
+    InstallProgramFonts();
+}
+
 int RunZentoria(int argc, char** argv) {
     QApplication app(argc, argv);
     // Tables and help are found beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    QApplication::setApplicationName(AppTitle());
-    QApplication::setApplicationDisplayName(AppTitle());
-    QApplication::setOrganizationName(MakerName());
-    InitResources();
-    InstallProgramFonts();
+    SetUpApplication(app);
 
     auto splash = std::make_unique<TSplashScreen>();
     splash->show();

@@ -51,10 +51,10 @@ QString ExportInitialName() {
     return QStringLiteral("Fahrplan");
 }
 
-QString WithDefaultExtension(const QString& fileName, int filterIndex) {
+QString WithDefaultExtension(const QString& fileName) {
     if (fileName.isEmpty() || !PictureExtension(fileName).isEmpty())
         return fileName;
-    return fileName + (filterIndex == 1 ? QStringLiteral(".jpg") : QStringLiteral(".bmp"));
+    return fileName + u'.' + ExportDefaultSuffix();
 }
 
 namespace {

@@ -12,8 +12,8 @@ struct PlanRec;
 //
 // The handler of the button runs, in this order:
 //   1. the save dialog: filter ExportDialogFilter(), default suffix "bmp"
-//      (WithDefaultExtension), initial name "Fahrplan", existing folders only;
-//      cancelled: stop.
+//      (WithDefaultExtension), initial name "Fahrplan", existing folders only,
+//      no overwrite question of its own; cancelled: stop.
 //   2. text = ExtensionRefusal(name); not empty: ShowMessageBox("Fehler", text),
 //      stop.
 //   3. NeedsOverwriteQuestion(name): AskYesNo(OverwriteQuestion()); No: stop.
@@ -40,9 +40,9 @@ bool NeedsOverwriteQuestion(const QString& fileName);
 QString ExportDialogFilter();
 QString ExportDefaultSuffix(); // "bmp"
 QString ExportInitialName();   // "Fahrplan"
-// A name typed without extension gets the one of the chosen filter entry
-// (0 bitmaps, 1 JPEG; anything else bitmaps).
-QString WithDefaultExtension(const QString& fileName, int filterIndex);
+// A name typed without extension gets ".bmp", whichever filter entry is
+// chosen.
+QString WithDefaultExtension(const QString& fileName);
 
 // Draws the plan in output mode (colours after view.ColourPrint), reduces
 // it to 16 colours and writes a 4-bit BMP or a baseline JPEG at quality 90,

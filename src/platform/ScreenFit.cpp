@@ -20,3 +20,9 @@ TRect FitRectToScreen(const TRect& window, int screenWidth, int screenHeight, bo
     }
     return {left, top, left + w, top + h};
 }
+
+QSize LargestFormSize(int screenWidth, int screenHeight) {
+    return QSize(1280, 1024)
+        .boundedTo(QSize(screenWidth, screenHeight))
+        .expandedTo(SmallestFormSize);
+}

@@ -137,6 +137,11 @@ StoreResult LoadPlan(Tdm& dm, PlanRec& plan) {
     try {
         PlanRows::RequireCurrentPlan(dm);
         name = dm.tSavePlan.FieldByName(u"NAME"_s).AsString();
+        // Another program may have changed the header since it was read, or
+        // deleted it; a refresh would then move on to another plan.
+        if (!dm.tSavePlan.CurrentRowStored())
+            throw BadPlan(u"Er wurde inzwischen von einem anderen Programm gelöscht."_s);
+        dm.tSavePlan.Refresh();
         PlanRows::RefreshDetails(dm);
         ReadHeader(dm, *loaded);
         ReadStations(dm, *loaded);

@@ -60,7 +60,7 @@ void WriteStations(Tdm& dm, const PlanRec& plan, int refPlan) {
         t.FieldByName(u"BHFABK"_s).SetString(bhf.Abbrev);
         t.FieldByName(u"ANZGLS"_s).SetInteger(bhf.TrackCount);
         t.Post();
-        const int bhfId = t.FieldByName(u"BHFID"_s).AsInteger();
+        const int bhfId = t.FieldByName(u"BHFID"_s).AsKey();
         for (int j = 1; j <= bhf.TrackCount; ++j) {
             Cursor& g = dm.tGlsPlan;
             g.Insert();
@@ -84,7 +84,7 @@ void WriteTrains(Tdm& dm, const PlanRec& plan, int refPlan) {
         t.FieldByName(u"COL"_s).SetInteger(static_cast<qint32>(zug.Color));
         t.FieldByName(u"ANZCNT"_s).SetInteger(zug.PointCount);
         t.Post();
-        const int lfd = t.FieldByName(u"LFD"_s).AsInteger();
+        const int lfd = t.FieldByName(u"LFD"_s).AsKey();
         for (int p = 1; p <= zug.PointCount; ++p) {
             const PlanCnt& cnt = zug.Points[p];
             Cursor& c = dm.tZCntPlan;
@@ -109,17 +109,29 @@ StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool
     const QString wrong = CheckCounts(plan);
     if (!wrong.isEmpty())
         return StoreResult::Failed(failed.arg(plan.PlanName, wrong));
+    QString notice;
     try {
         Transaction transaction(dm.DBAll);
-        if (docState == DocStored) {
+        bool insert = docState == DocNew;
+        if (!insert) {
             PlanRows::RequireCurrentPlan(dm);
             PlanRows::DeleteDetails(dm);
-            dm.tSavePlan.Edit();
-        } else {
-            dm.tSavePlan.Insert();
+            // Another program may have deleted the header since it was read;
+            // editing it would store details under no plan. Storing the plan
+            // anew keeps it.
+            if (!dm.tSavePlan.CurrentRowStored()) {
+                dm.tSavePlan.Refresh();
+                insert = true;
+                notice = u"Der gespeicherte Fahrplan „%1“ wurde inzwischen von einem anderen "
+                         u"Programm gelöscht; er wurde neu gespeichert."_s.arg(plan.PlanName);
+            }
         }
+        if (insert)
+            dm.tSavePlan.Insert();
+        else
+            dm.tSavePlan.Edit();
         WriteHeader(dm, plan);
-        const int refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+        const int refPlan = dm.tSavePlan.FieldByName(u"REFPLAN"_s).AsKey();
         WriteStations(dm, plan, refPlan);
         WriteTrains(dm, plan, refPlan);
         transaction.Commit();
@@ -128,7 +140,9 @@ StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool
     }
     docState = DocStored;
     modified = false;
-    return StoreResult{};
+    StoreResult result;
+    result.Notice = notice;
+    return result;
 }
 
 StoreResult DeletePlanDetails(Tdm& dm) {

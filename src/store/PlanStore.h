@@ -9,18 +9,22 @@
 class Tdm;
 
 // Outcome of a plan routine: on failure a German text for the user, and
-// nothing stored has changed.
+// nothing stored has changed. A success may carry a notice the user must
+// read (shown as "Hinweis").
 struct StoreResult {
     bool Ok = true;
     QString Error;
+    QString Notice;
     explicit operator bool() const { return Ok; }
-    static StoreResult Failed(const QString& text) { return StoreResult{false, text}; }
+    static StoreResult Failed(const QString& text) { return StoreResult{false, text, QString()}; }
 };
 
 // Writes the whole plan as one transaction. DocState 1 inserts a new header
 // row, DocState 2 replaces the plan on which tSavePlan stands. On success
 // docState becomes 2, modified false, and tSavePlan stands on the plan's
 // header; on failure both keep their values and the stored plans are as before.
+// When the header of a stored plan was deleted by another program since it
+// was read, the plan is stored as a new one and the result's notice says so.
 StoreResult StorePlan(Tdm& dm, const PlanRec& plan, std::uint8_t& docState, bool& modified);
 
 // Fills `plan` from the plan on which tSavePlan stands. A stored plan that

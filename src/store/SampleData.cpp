@@ -40,13 +40,13 @@ void WriteStations(Tdm& dm) {
         t.FieldByName(u"Mark"_s).SetBoolean(false);
         t.Post();
         t.Edit();
-        t.FieldByName(u"BhfID"_s).SetInteger(t.FieldByName(u"LfdNr"_s).AsInteger());
+        t.FieldByName(u"BhfID"_s).SetInteger(t.FieldByName(u"LfdNr"_s).AsKey());
         t.Post();
         for (int k = 1; k <= s.Tracks; ++k) {
             Cursor& g = dm.tGleis;
             g.Insert();
             g.FieldByName(u"GlsNum"_s).SetInteger(k);
-            g.FieldByName(u"BhfID"_s).SetInteger(t.FieldByName(u"BhfID"_s).AsInteger());
+            g.FieldByName(u"BhfID"_s).SetInteger(t.FieldByName(u"BhfID"_s).AsKey());
             g.FieldByName(u"Bez"_s).SetString(QString::number(k));
             g.Post();
         }

@@ -272,17 +272,23 @@ void Cursor::Requery(qint64 keepRow, int keepPos) {
     QVariantList binds;
     std::vector<Row> rows;
     if (Binds(binds)) {
-        Statement st = Base->Prepare(RequerySql);
-        for (int i = 0; i < binds.size(); ++i)
-            st.Bind(i + 1, binds[i]);
-        const int n = int(Def().Fields.size());
-        while (st.Step()) {
-            Row row;
-            row.RowId = st.Int(0);
-            row.Values.resize(n);
-            for (int c = 0; c < n; ++c)
-                row.Values[c] = st.Value(c + 1);
-            rows.push_back(std::move(row));
+        try {
+            Statement st = Base->Prepare(RequerySql);
+            for (int i = 0; i < binds.size(); ++i)
+                st.Bind(i + 1, binds[i]);
+            const int n = int(Def().Fields.size());
+            while (st.Step()) {
+                Row row;
+                row.RowId = st.Int(0);
+                row.Values.resize(n);
+                for (int c = 0; c < n; ++c)
+                    row.Values[c] = st.Value(c + 1);
+                rows.push_back(std::move(row));
+            }
+        } catch (const StoreError& e) {
+            // A damaged page or a lock shows only when the rows are read;
+            // the user must learn which of the ten files it is.
+            throw StoreError(ReadFailure(FileName, e.Text()));
         }
     }
     Rows = std::move(rows);
@@ -401,13 +407,18 @@ bool Cursor::FindKey(const QVariantList& keys) {
         where += u" AND "_s + QuoteName(Def().Fields[KeyColumns[i]].Name) + u" IS ?"_s;
         binds << keys[i];
     }
-    Statement st = Base->Prepare(u"SELECT rowid FROM "_s + Qualified + u" WHERE "_s + where +
-                                 u" ORDER BY "_s + OrderSql + u" LIMIT 1"_s);
-    for (int i = 0; i < binds.size(); ++i)
-        st.Bind(i + 1, binds[i]);
-    if (!st.Step())
-        return false;
-    const qint64 rowId = st.Int(0);
+    qint64 rowId = 0;
+    try {
+        Statement st = Base->Prepare(u"SELECT rowid FROM "_s + Qualified + u" WHERE "_s + where +
+                                     u" ORDER BY "_s + OrderSql + u" LIMIT 1"_s);
+        for (int i = 0; i < binds.size(); ++i)
+            st.Bind(i + 1, binds[i]);
+        if (!st.Step())
+            return false;
+        rowId = st.Int(0);
+    } catch (const StoreError& e) {
+        throw StoreError(ReadFailure(FileName, e.Text()));
+    }
     for (size_t i = 0; i < Rows.size(); ++i)
         if (Rows[i].RowId == rowId) {
             EofFlag = BofFlag = false;

@@ -70,6 +70,9 @@ public:
 
     // Row number of the current row (-1 when there is none).
     qint64 Bookmark() const;
+    // Whether the current row is still in its file; another program may
+    // have deleted it since the view was read.
+    bool CurrentRowStored() const;
     bool GotoBookmark(qint64 bookmark);
 
     Field FieldByName(const QString& name);

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,15 @@ namespace {
 
 QString Quoted(const QString& text) {
     return u"„"_s + text + u"“"_s;
+}
+
+// An update or delete of the current row that hits nothing means another
+// program deleted the row since this view was read; going on would report
+// a change that was never stored.
+[[noreturn]] void RowGone(const QString& fileName) {
+    throw StoreError(
+        u"Der Satz der Tabelle %1 wurde inzwischen von einem anderen Programm gelöscht."_s.arg(
+            Quoted(fileName)));
 }
 
 } // namespace
@@ -146,6 +156,17 @@ void Cursor::Post() {
             st.Bind(i + 1, values[i]);
         st.Run();
         rowId = sqlite3_last_insert_rowid(Base->Handle());
+        // An auto-increment field holds 32 bits; a larger number would read
+        // back as no key at all and link the details to nothing.
+        if (def.AutoIncField() >= 0 && rowId > std::numeric_limits<qint32>::max()) {
+            Statement undo = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+            undo.BindInt(1, rowId);
+            undo.Run();
+            throw StoreError(u"Die Tabelle %1 hat keine freien Satznummern mehr: die nächste "
+                             u"Nummer %2 ist größer als %3."_s.arg(Quoted(FileName))
+                                 .arg(rowId)
+                                 .arg(std::numeric_limits<qint32>::max()));
+        }
     } else {
         rowId = Rows[size_t(Pos)].RowId;
         if (!sql->isEmpty()) {
@@ -154,7 +175,8 @@ void Cursor::Post() {
             for (int i = 0; i < values.size(); ++i)
                 st.Bind(i + 1, values[i]);
             st.BindInt(int(values.size()) + 1, rowId);
-            st.Run();
+            if (st.Run() == 0)
+                RowGone(FileName);
         }
     }
     // The row as stored: the values were converted to their fields' kinds
@@ -212,7 +234,8 @@ void Cursor::Delete() {
     {
         Statement st = Base->Prepare(u"DELETE FROM "_s + Qualified + u" WHERE rowid = ?"_s);
         st.BindInt(1, rowId);
-        st.Run();
+        if (st.Run() == 0)
+            RowGone(FileName);
     }
     const bool wasLast = Pos == int(Rows.size()) - 1;
     Rows.erase(Rows.begin() + Pos);
@@ -222,6 +245,14 @@ void Cursor::Delete() {
     BofFlag = Rows.empty();
     emit RowsChanged();
     Changed(rowId);
+}
+
+bool Cursor::CurrentRowStored() const {
+    if (St == State::Inactive || Rows.empty())
+        return false;
+    Statement st = Base->Prepare(u"SELECT 1 FROM "_s + Qualified + u" WHERE rowid = ?"_s);
+    st.BindInt(1, Rows[size_t(Pos)].RowId);
+    return st.Step();
 }
 
 void Cursor::DeleteAll() {

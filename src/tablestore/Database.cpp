@@ -74,6 +74,10 @@ QString StoreErrorText(int rc) {
     }
 }
 
+QString ReadFailure(const QString& fileName, const QString& text) {
+    return u"Die Tabelle %1 kann nicht gelesen werden: %2"_s.arg(Quoted(fileName), text);
+}
+
 Database::Database() = default;
 
 Database::~Database() {
@@ -148,8 +152,7 @@ void Database::CheckFile(const Attached& table) {
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
         throw StoreError(u"Die Datei %1 ist keine Tabellendatei oder beschädigt."_s.arg(file));
     if (rc != SQLITE_OK)
-        throw StoreError(
-            u"Die Tabelle %1 kann nicht gelesen werden: %2"_s.arg(file, StoreErrorText(rc)));
+        throw StoreError(ReadFailure(table.Def.FileName, StoreErrorText(rc)));
 
     struct Column {
         QString Type;
@@ -179,7 +182,7 @@ void Database::CheckFile(const Attached& table) {
     try {
         Prepare(u"SELECT rowid FROM "_s + QualifiedName(table.Def.FileName) + u" LIMIT 0"_s).Run();
     } catch (const StoreError& e) {
-        throw StoreError(u"Die Tabelle %1 kann nicht gelesen werden: %2"_s.arg(file, e.Text()));
+        throw StoreError(ReadFailure(table.Def.FileName, e.Text()));
     }
     // Only the rollback journal commits atomically across files.
     QString mode;
@@ -189,9 +192,44 @@ void Database::CheckFile(const Attached& table) {
             mode = journal.Text(0);
     }
     if (mode.compare(u"wal"_s, Qt::CaseInsensitive) == 0)
-        Exec(u"PRAGMA "_s + schema + u".journal_mode=DELETE"_s);
+        LeaveWal(table);
     if (table.Def.Scratch)
         Exec(u"PRAGMA "_s + schema + u".synchronous=OFF"_s);
+}
+
+void Database::LeaveWal(const Attached& table) {
+    // While another program has the file open in WAL mode the switch is
+    // refused at once, without the busy handler: that is a lock like any
+    // other, so it gets the same 15 tries, 100 ms apart.
+    const QByteArray sql =
+        (u"PRAGMA "_s + QuoteName(table.Schema) + u".journal_mode=DELETE"_s).toUtf8();
+    sqlite3_busy_handler(Db, nullptr, nullptr);
+    int rc = SQLITE_OK;
+    for (int attempt = 0;; ++attempt) {
+        sqlite3_stmt* stmt = nullptr;
+        rc = sqlite3_prepare_v2(Db, sql.constData(), int(sql.size()), &stmt, nullptr);
+        QString mode;
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_step(stmt);
+            if (rc == SQLITE_ROW) {
+                mode =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+                rc = SQLITE_OK;
+            }
+        }
+        sqlite3_finalize(stmt);
+        // The mode that could not be changed is answered unchanged.
+        if (rc == SQLITE_OK && mode.compare(u"wal"_s, Qt::CaseInsensitive) == 0)
+            rc = SQLITE_BUSY;
+        const bool locked = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+        if (!locked || attempt >= LockRetries)
+            break;
+        sqlite3_sleep(LockRetryMs);
+    }
+    sqlite3_busy_handler(Db, RetryLock, nullptr);
+    if (rc != SQLITE_OK && rc != SQLITE_DONE)
+        throw StoreError(u"Die Tabelle %1 kann nicht geöffnet werden: %2"_s.arg(
+            Quoted(table.Def.FileName), StoreErrorText(rc)));
 }
 
 void Database::Close() {

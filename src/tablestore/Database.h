@@ -68,6 +68,7 @@ private:
     };
     const Attached* Find(const QString& fileName) const;
     void CheckFile(const Attached& table);
+    void LeaveWal(const Attached& table);
     QString FilePath(const QString& fileName) const;
 
     sqlite3* Db = nullptr;
@@ -81,4 +82,6 @@ private:
 
 // German text for an SQLite result code.
 QString StoreErrorText(int rc);
+// "Die Tabelle „file“ kann nicht gelesen werden: text": a failed read names its file.
+QString ReadFailure(const QString& fileName, const QString& text);
 QString QuoteName(const QString& name);

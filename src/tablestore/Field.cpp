@@ -2,6 +2,9 @@
 
 #include "tablestore/Cursor.h"
 #include "tablestore/FieldValue.h"
+#include "tablestore/StoreError.h"
+
+using namespace Qt::StringLiterals;
 
 const FieldDef& Field::Def() const {
     return Owner->Def().Fields[Column];
@@ -22,6 +25,15 @@ QString Field::AsString() const {
 
 int Field::AsInteger() const {
     return ValueAsInteger(Value());
+}
+
+int Field::AsKey() const {
+    int key = 0;
+    if (!ToInteger(key))
+        throw StoreError(
+            u"Das Schlüsselfeld „%1“ der Tabelle „%2“ hat den Wert „%3“; erlaubt "
+            u"sind ganze Zahlen bis 2147483647."_s.arg(Name(), Owner->TableName(), AsString()));
+    return key;
 }
 
 bool Field::AsBoolean() const {

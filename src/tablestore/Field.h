@@ -22,6 +22,9 @@ public:
     int AsInteger() const;
     bool AsBoolean() const;
     double AsDateTime() const;
+    // A key linking rows: a 32-bit integer, else the store's error naming
+    // the field, so no row is ever written under a wrong key.
+    int AsKey() const;
     // Strict reading: false for NULL and for values of the wrong kind.
     bool ToInteger(int& value) const;
     bool ToDateTime(double& value) const;

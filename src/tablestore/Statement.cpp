@@ -79,9 +79,10 @@ bool Statement::Step() {
     Db->Fail(rc, QString());
 }
 
-void Statement::Run() {
+int Statement::Run() {
     while (Step()) {
     }
+    return sqlite3_changes(sqlite3_db_handle(Stmt));
 }
 
 int Statement::ColumnCount() const {

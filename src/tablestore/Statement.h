@@ -24,8 +24,8 @@ public:
     void BindText(int index, const QString& value);
     // True while it delivers a row; throws StoreError on failure.
     bool Step();
-    // Runs a statement that returns no rows.
-    void Run();
+    // Runs a statement that returns no rows; the number of rows it changed.
+    int Run();
 
     int ColumnCount() const;
     QVariant Value(int column) const;

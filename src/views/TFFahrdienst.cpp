@@ -3,6 +3,7 @@
 #include "store/Tdm.h"
 #include "views/TimetableRows.h"
 #include "views/ViewWindowParts.h"
+#include "store/TFormInfo.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,7 @@ TFFahrdienst::TFFahrdienst(Tdm& tables, const PlanRec& plan, QWidget* parent)
     setWindowTitle(u"Fahrdienstleiter"_s);
     setProperty("helpContext", 23);
     setFixedSize(567, 400);
+    TFormInfo::Attach(*this, u"Form1"_s);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(u"Panel1"_s);
@@ -83,9 +85,4 @@ void TFFahrdienst::ShowDispatcherRows() {
     for (t.First(); !t.Eof() && row < sg1->rowCount(); t.Next())
         SetGridRow(sg1, row++, DispatcherCells(t));
     t.First();
-}
-
-void TFFahrdienst::done(int result) {
-    // Window placement: the place to store it under the form name "Form1".
-    QDialog::done(result);
 }

@@ -3,6 +3,7 @@
 #include "tablestore/Cursor.h"
 #include "views/TimetableRows.h"
 #include "views/ViewWindowParts.h"
+#include "store/TFormInfo.h"
 
 #include <QPushButton>
 #include <QStatusBar>
@@ -12,6 +13,11 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// "Gleis" keeps the grid's usual width, narrower than Qt's own default.
+constexpr int DefaultColumnWidth = 64;
+} // namespace
+
 TFPlanError::TFPlanError(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -19,13 +25,14 @@ TFPlanError::TFPlanError(QWidget* parent)
     setWindowTitle(u"Fehlerliste"_s);
     setModal(false);
     setFixedSize(632, 271);
+    TFormInfo::Attach(*this, u"FPlanError"_s)->AppName = u"ZentoPos"_s;
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(u"Panel1"_s);
     Panel1->setFixedHeight(41);
     PrnPlanTabBtn = MakePrintButton(Panel1, 489, 8, 43, 25);
     OKBtn = MakeOkButton(Panel1, 545, 8);
-    DBGrid1 = MakeGrid(this, ErrorListHeaders, {116, 96, 55, 96, 0, 96, 91});
+    DBGrid1 = MakeGrid(this, ErrorListHeaders, {116, 96, 55, 96, DefaultColumnWidth, 96, 91});
     DBGrid1->setObjectName(u"DBGrid1"_s);
     StatusBar1 = MakeStatusBar(this);
     StatusBar1->setObjectName(u"StatusBar1"_s);
@@ -53,9 +60,4 @@ void TFPlanError::ShowRows(Cursor& t) {
 
 void TFPlanError::OKBtnClick() {
     close();
-}
-
-void TFPlanError::done(int result) {
-    // Window placement: the place to store it under the form name "FPlanError".
-    QDialog::done(result);
 }

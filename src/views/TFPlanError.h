@@ -34,7 +34,4 @@ public:
 
 private:
     Cursor* Source = nullptr;
-
-protected:
-    void done(int result) override;
 };

@@ -5,6 +5,7 @@
 #include "views/StationTimetableLayout.h"
 #include "views/TimetableRows.h"
 #include "views/ViewWindowParts.h"
+#include "store/TFormInfo.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -51,6 +52,7 @@ TFTabAnAb::TFTabAnAb(Tdm& tables, const PlanRec& plan, QWidget* parent)
     setWindowTitle(u"Fahrplan"_s);
     setProperty("helpContext", 23);
     setFixedSize(612, 443);
+    TFormInfo::Attach(*this, u"FTabAnAb"_s);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(u"Panel1"_s);
@@ -168,9 +170,4 @@ bool TFTabAnAb::eventFilter(QObject* watched, QEvent* event) {
     if (watched == sbPlan->viewport() && event->type() == QEvent::Wheel)
         return true;
     return QDialog::eventFilter(watched, event);
-}
-
-void TFTabAnAb::done(int result) {
-    // Window placement: the place to store it under the form name "FTabAnAb".
-    QDialog::done(result);
 }

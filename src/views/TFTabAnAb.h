@@ -58,7 +58,6 @@ public:
     void PrnPlanTabBtnClick();
 
 protected:
-    void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

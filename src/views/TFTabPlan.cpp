@@ -3,6 +3,7 @@
 #include "store/Tdm.h"
 #include "views/TimetableRows.h"
 #include "views/ViewWindowParts.h"
+#include "store/TFormInfo.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,7 @@ TFTabPlan::TFTabPlan(Tdm& tables, const PlanRec& plan, QWidget* parent)
     setWindowTitle(u"Zuglauf"_s);
     setProperty("helpContext", 23);
     setFixedSize(567, 400);
+    TFormInfo::Attach(*this, u"FTabPlan"_s);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(u"Panel1"_s);
@@ -70,9 +72,4 @@ void TFTabPlan::ShowTrainRunRows() {
     for (t.First(); !t.Eof() && row < sg1->rowCount(); t.Next())
         SetGridRow(sg1, row++, TrainRunCells(t));
     t.First();
-}
-
-void TFTabPlan::done(int result) {
-    // Window placement: the place to store it under the form name "FTabPlan".
-    QDialog::done(result);
 }

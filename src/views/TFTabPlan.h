@@ -34,9 +34,6 @@ public:
     // Prints what the window shows (TablePrintButtons.cpp).
     void PrnPlanTabBtnClick();
 
-protected:
-    void done(int result) override;
-
 private:
     void FormCreate();
 

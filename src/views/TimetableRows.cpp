@@ -37,12 +37,14 @@ void SetTime(Cursor& t, const QString& field, double time) {
     t.FieldByName(field).SetDateTime(OnWholeMinute(time));
 }
 
-void Refill(Cursor& t, const QString& index) {
+void Refill(Cursor& t) {
     t.Close();
     t.EmptyTable();
     t.Open();
     t.CancelRange();
-    t.SetIndexName(index);
+    // Rows are written in the order of their numbers, each at the end of the
+    // cursor's view; the view's index then orders them all at once.
+    t.SetIndexName(QString());
 }
 
 QString TimeCell(Cursor& t, const QString& field) {
@@ -190,25 +192,25 @@ QStringList TrainChoice(Cursor& t) {
 // The rows go in as one transaction: a row posted on its own costs the
 // store a journal of its own, thousands of times over, and a failure then
 // leaves an empty table rather than half a timetable.
-template <typename Build> void Extract(Tdm& dm, Cursor& t, const PlanRec& plan, Build build) {
+template <typename Build>
+void Extract(Tdm& dm, Cursor& t, const QString& index, const PlanRec& plan, Build build) {
+    Refill(t);
     Transaction transaction(dm.DBAll);
     build(t, plan);
     transaction.Commit();
+    t.SetIndexName(index);
 }
 
 void RefillTrainRun(Tdm& dm, const PlanRec& plan) {
-    Refill(dm.tTabSort, u"IDX_ZUGS"_s);
-    Extract(dm, dm.tTabSort, plan, BuildTrainRunRows);
+    Extract(dm, dm.tTabSort, u"IDX_ZUGS"_s, plan, BuildTrainRunRows);
 }
 
 void RefillDispatcher(Tdm& dm, const PlanRec& plan) {
-    Refill(dm.tTabSort, u"IDX_BHF_ZUGS"_s);
-    Extract(dm, dm.tTabSort, plan, BuildDispatcherRows);
+    Extract(dm, dm.tTabSort, u"IDX_BHF_ZUGS"_s, plan, BuildDispatcherRows);
 }
 
 void RefillStationTimetable(Tdm& dm, const PlanRec& plan) {
-    Refill(dm.tTabPlan, u"IDX_BUG"_s);
-    Extract(dm, dm.tTabPlan, plan, BuildStationTimetableRows);
+    Extract(dm, dm.tTabPlan, u"IDX_BUG"_s, plan, BuildStationTimetableRows);
 }
 
 void SelectTrainRange(Cursor& t, const QString& train) {

@@ -1,4 +1,4 @@
-#include "../store/StoreFixture.h"
+#include "StoreFixture.h"
 #include "ScriptedRunner.h"
 #include "app/DataModule.h"
 #include "app/MainWindow.h"

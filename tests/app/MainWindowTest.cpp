@@ -3,10 +3,12 @@
 #include "app/MainWindow.h"
 #include "app/PlanImage.h"
 #include "platform/Cursors.h"
+#include "platform/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,6 +172,14 @@ TEST(MainWindowState, MoveKindFollowsRadioGroup) {
     EXPECT_EQ(w.MoveKind, 1);
     w.rgZugMoveTypItem[0]->setChecked(true);
     EXPECT_EQ(w.MoveKind, 0);
+    // A reset of the view shows the move kind it resets to.
+    w.rgZugMoveTypItem[1]->setChecked(true);
+    w.ClearPlanView();
+    EXPECT_EQ(w.MoveKind, 0);
+    EXPECT_TRUE(w.rgZugMoveTypItem[0]->isChecked());
+    EXPECT_FALSE(w.rgZugMoveTypItem[1]->isChecked());
+    w.rgZugMoveTypItem[1]->setChecked(true);
+    EXPECT_EQ(w.MoveKind, 1);
 }
 
 TEST(MainWindowState, FarbdruckMirrorsIntoColourPrint) {
@@ -190,6 +200,19 @@ TEST(MainWindowSize, StaysBetween640x480And1280x1024) {
     EXPECT_EQ(w.size(), QSize(640, 480));
     EXPECT_EQ(w.LastWidth, 640);
     EXPECT_EQ(w.LastHeight, 480);
+    // The test screen is smaller than the cap, so the cap is checked on its
+    // own, on both sides of it and of the smallest size.
+    struct Screen {
+        int Width, Height;
+        QSize Largest;
+    };
+    for (const Screen& s : {Screen{1600, 1200, {1280, 1024}}, Screen{1281, 1025, {1280, 1024}},
+                            Screen{1280, 1024, {1280, 1024}}, Screen{1279, 1023, {1279, 1023}},
+                            Screen{1920, 900, {1280, 900}}, Screen{641, 481, {641, 481}},
+                            Screen{639, 479, {640, 480}}})
+        EXPECT_EQ(LargestFormSize(s.Width, s.Height), s.Largest) << s.Width << "x" << s.Height;
+    EXPECT_EQ(w.maximumSize(),
+              LargestFormSize(w.screen()->size().width(), w.screen()->size().height()));
 }
 
 TEST(MainWindowSize, ResizeWithoutPlanSizesResetCanvas) {

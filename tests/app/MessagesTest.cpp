@@ -1,16 +1,28 @@
 #include "ScriptedRunner.h"
+#include "app/AboutBox.h"
+#include "app/AppInfo.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/ZentoriaApp.h"
 #include "platform/Messages.h"
 #include "platform/ScreenFit.h"
 #include "platform/TFMsgOK.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTranslator>
 #include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 TEST(AskYesNo, AsksFrageAndReturnsTheAnswer) {
     ScriptedRunner runner;
@@ -21,6 +33,60 @@ TEST(AskYesNo, AsksFrageAndReturnsTheAnswer) {
     ASSERT_EQ(runner.Shown.size(), 2u);
     EXPECT_EQ(runner.Shown[0].Title, QStringLiteral("Frage"));
     EXPECT_EQ(runner.Shown[0].Text, QStringLiteral("Wirklich?"));
+}
+
+// The other tests read the program's own texts only; Qt's go back.
+void DropQtTranslation() {
+    for (QTranslator* qt : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(qt);
+        delete qt;
+    }
+}
+
+TEST(Application, WindowTitlesAreTheCaptionsWithoutAnApplicationSuffix) {
+    SetUpApplication(*QCoreApplication::instance());
+    // A desktop appends a display name set of its own to every window title
+    // ("Frage — Zentoria"); with none set, the name only follows the
+    // application's name and nothing is appended.
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(AppTitle());
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Zentoria"));
+    TFMain main;
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Zentoria"));
+    Tinfo about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Über..."));
+    THelpWindow help;
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Zentoria-Hilfe"));
+    ScriptedRunner runner;
+    runner.QueueNo();
+    AskYesNo(QStringLiteral("Wirklich?"));
+    ASSERT_EQ(runner.Shown.size(), 1u);
+    EXPECT_EQ(runner.Shown[0].Title, QStringLiteral("Frage"));
+    DropQtTranslation();
+}
+
+TEST(Application, QtsOwnDialogsAndMenusSpeakGerman) {
+    QCoreApplication& app = *QCoreApplication::instance();
+    ASSERT_TRUE(LoadQtTranslation(app));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList captions;
+    for (const QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+        for (const QAbstractButton* button : box->buttons())
+            captions << button->text().remove(u'&');
+    EXPECT_TRUE(captions.contains(QStringLiteral("Speichern")))
+        << captions.join(u',').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Abbrechen")))
+        << captions.join(u',').toStdString();
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << action->text().remove(u'&').section(u'\t', 0, 0);
+    EXPECT_TRUE(items.contains(QStringLiteral("Rückgängig"))) << items.join(u',').toStdString();
+    DropQtTranslation();
 }
 
 TEST(ShowMessageBox, ShowsTitleAndMessageWithThreeSpaces) {

@@ -190,11 +190,13 @@ TEST(PlanSettingsColour, BackgroundBoxShowsAndSetsPlanColour) {
     // After opening a navy plan the box shows navy.
     w.Plan.BackColor = 0x800000;
     w.ShowPlanSettings();
+    PlanOpen = true;
     EXPECT_EQ(w.ColBoxBack->currentIndex(), 6);
     EXPECT_FALSE(w.Modified);
     w.ColBoxBack->setCurrentIndex(12);
     EXPECT_EQ(w.Plan.BackColor, 0xFFFF00u);
     EXPECT_TRUE(w.Modified);
+    PlanOpen = false;
 }
 
 TEST(PlanSettingsColour, GridBoxShowsLineSamples) {

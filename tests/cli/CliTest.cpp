@@ -5,7 +5,11 @@
 #include "store/TableFiles.h"
 #include "store/Tdm.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+
+#include <sqlite3.h>
 
 #include "CliProcess.h"
 
@@ -41,11 +45,14 @@ struct CliFixture {
 };
 
 TEST(CliList, PrintsRefplanTabNameInUtf8) {
-    CliFixture f({u"Talbahn Werktag"_s, u"Südbahn – Sonntag"_s});
+    CliFixture f(
+        {u"Talbahn Werktag"_s, u"Südbahn – Sonntag"_s, u"Nord\tbahn\nLinie\r\n2\u2028Ende"_s});
     const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
     EXPECT_EQ(run.Exit, 0);
+    // Tabs and line breaks in a name become spaces: one plan, one line.
     EXPECT_EQ(run.Out, QByteArray("1\tTalbahn Werktag\n2\tS\xC3\xBC"
-                                  "dbahn \xE2\x80\x93 Sonntag\n"));
+                                  "dbahn \xE2\x80\x93 Sonntag\n"
+                                  "3\tNord bahn Linie  2 Ende\n"));
     EXPECT_TRUE(run.Err.isEmpty());
     EXPECT_EQ(Cli({u"list"_s, u"--dir="_s + f.Dir.Path()}).Out, run.Out);
     CliFixture empty({});
@@ -57,6 +64,11 @@ TEST(CliList, PrintsRefplanTabNameInUtf8) {
 TEST(CliList, DefaultsToTheProgramsDirectory) {
     const CliRun run = Cli({u"list"_s}); // the build wrote tables beside the program
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    // They hold the sample plan, so the list is never empty, and it is the
+    // list of that directory.
+    EXPECT_FALSE(run.Out.isEmpty());
+    const QString programDir = QFileInfo(QString::fromUtf8(ZENTORIA_CLI)).absolutePath();
+    EXPECT_EQ(run.Out, Cli({u"--dir"_s, programDir, u"list"_s}).Out);
     static const QRegularExpression line(u"^\\d+\\t[^\\t\\n]*$"_s);
     for (const QString& text : QString::fromUtf8(run.Out).split(u'\n', Qt::SkipEmptyParts))
         EXPECT_TRUE(line.match(text).hasMatch()) << text.toStdString();
@@ -86,6 +98,41 @@ TEST(CliList, ErrorsGoToStandardErrorWithTheirExitStatus) {
     const CliRun help = Cli({u"--help"_s});
     EXPECT_EQ(help.Exit, 0);
     EXPECT_TRUE(help.Out.contains("list"));
+}
+
+TEST(CliList, NamesADamagedOrHeldTableFile) {
+    {
+        CliFixture f({u"Talbahn"_s});
+        f.Dm.reset();
+        QFile file(f.Dir.File(u"SavePlan.DAT"_s));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(4096); // page 2: the rows
+        file.write(QByteArray(4096, char(0xA5)));
+        file.close();
+        const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.Err, u"zentoria-cli: Die Tabelle „SavePlan.DAT“ kann nicht gelesen werden: "
+                           u"Die Tabellendatei ist beschädigt.\n"_s);
+        EXPECT_TRUE(run.Out.isEmpty());
+    }
+    {
+        CliFixture f({u"Talbahn"_s});
+        f.Dm.reset();
+        // Another program holds ZugPlan.DAT open in WAL mode for the whole run.
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(f.Dir.File(u"ZugPlan.DAT"_s).toUtf8().constData(), &other),
+                  SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode=WAL; SELECT count(*) FROM ZugPlan",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        const CliRun run = Cli({u"--dir"_s, f.Dir.Path(), u"list"_s});
+        sqlite3_close(other);
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.Err, u"zentoria-cli: Die Tabelle „ZugPlan.DAT“ kann nicht geöffnet werden: "
+                           u"Die Tabelle ist von einem anderen Programm gesperrt.\n"_s);
+        // Once it is let go, the same call works.
+        EXPECT_EQ(Cli({u"--dir"_s, f.Dir.Path(), u"list"_s}).Out, QByteArray("1\tTalbahn\n"));
+    }
 }
 
 TEST(CliPlan, ResolvesARefplanNumberOrAnExactName) {

@@ -213,6 +213,23 @@ TEST(DiagramWorkedExample, LeftwardRun) {
     EXPECT_EQ(PixelAt(img, 284, 130), clGreen) << "line from the departure's left side";
     EXPECT_EQ(PixelAt(img, 110, 160), clGreen) << "line to the arrival's right side";
     EXPECT_EQ(PixelAt(img, 109, 160), clWhite) << "its end point left out";
+
+    // The name of a leftward run is centred on the box's left + 37, top + 1:
+    // in black-and-white output of the marked train its white text box shows
+    // on the black name box.
+    DiagramView bw{false, true, 1};
+    const QImage out = RenderOutput(plan, bw);
+    QImage probe(10, 10, QImage::Format_RGB32);
+    Canvas pc(probe);
+    const int w = pc.TextWidth(plan.Trains[1].Name);
+    const int h = pc.TextHeight(plan.Trains[1].Name);
+    const int left = 168 + 37 - w / 2;
+    EXPECT_EQ(PixelAt(out, left, 139), clWhite);
+    EXPECT_EQ(PixelAt(out, left - 1, 139), clBlack);
+    EXPECT_EQ(PixelAt(out, left + w - 1, 139), clWhite);
+    EXPECT_EQ(PixelAt(out, left + w, 139), clBlack);
+    EXPECT_EQ(PixelAt(out, left, 138), clBlack);
+    EXPECT_EQ(PixelAt(out, left + w - 1, 139 + h - 1), clWhite);
 }
 
 TEST(DiagramTime, PointAtHalfPastSixZoomTwo) {
@@ -223,6 +240,29 @@ TEST(DiagramTime, PointAtHalfPastSixZoomTwo) {
     EXPECT_EQ(PointMarkerRect(plan, 1, 2, EncodeTime(6, 30)), (TRect{119, 177, 126, 184}));
     EXPECT_EQ(TimeToY(plan, EncodeTime(5, 0)), 0) << "before the start, not clipped";
     EXPECT_EQ(TimeToY(plan, EncodeTime(6, 30, 59)), 180) << "seconds ignored";
+}
+
+// The hour label `text` exactly as the axis must show it: drawn alone in the
+// axis font, opaque in `fore` on `back`, ending 5 pixels before the tick at
+// x 72 and vertically centred on row y. Every pixel of its box must match.
+void ExpectHourLabel(const QImage& img, const QString& text, int y, bool output, TColor fore,
+                     TColor back) {
+    QImage expected(img.size(), QImage::Format_RGB32);
+    expected.fill(Qt::magenta);
+    Canvas c(expected);
+    if (output)
+        SetCanvasFont(QStringLiteral("Arial"), 8, 0, c);
+    const int w = c.TextWidth(text);
+    const int h = c.TextHeight(text);
+    const int left = 72 - w - 5;
+    TextAt(fore, back, c, AlignLeftAt, text, {left, y - h / 2});
+    int wrong = 0;
+    for (int py = y - h / 2; py < y - h / 2 + h; ++py)
+        for (int px = left; px < left + w; ++px)
+            wrong += PixelAt(img, px, py) != PixelAt(expected, px, py);
+    EXPECT_EQ(wrong, 0) << text.toStdString() << " at row " << y;
+    EXPECT_EQ(CountColour(img, {left - 3, y - h / 2, left, y - h / 2 + h}, fore), 0)
+        << text.toStdString() << ": nothing left of its box";
 }
 
 TEST(DiagramTimeAxis, StartEqualsEnd) {
@@ -245,6 +285,7 @@ TEST(DiagramTimeAxis, StartEqualsEnd) {
     ASSERT_FALSE(labelRows.empty());
     EXPECT_GE(labelRows.front(), 112);
     EXPECT_LE(labelRows.back(), 128);
+    ExpectHourLabel(img, QStringLiteral("6.00 Uhr"), 120, false, clBlack, clWhite);
 }
 
 TEST(DiagramTimeAxis, TickSpacingAtZoomOneAndNine) {
@@ -292,6 +333,9 @@ TEST(DiagramModes, BlackAndWhiteOutputOfNavyPlan) {
     EXPECT_EQ(PixelAt(bw, 80, 130), clBlack) << "axis";
     EXPECT_EQ(PixelAt(bw, 73, 180), clBlack) << "tick";
     EXPECT_GT(CountColour(bw, {0, 112, 68, 128}, clBlack), 10) << "hour label";
+    ExpectHourLabel(bw, QStringLiteral("6.00 Uhr"), 120, true, clBlack, clWhite);
+    ExpectHourLabel(bw, QStringLiteral("6.30 Uhr"), 150, true, clBlack, clWhite);
+    ExpectHourLabel(bw, QStringLiteral("7.00 Uhr"), 180, true, clBlack, clWhite);
     EXPECT_EQ(PixelAt(bw, 105, 130), clBlack) << "track line";
     EXPECT_GT(CountColour(bw, {100, 88, 110, 102}, clBlack), 12) << "designation";
     EXPECT_EQ(PixelAt(bw, 98, 61), clBlack) << "header";

@@ -76,12 +76,16 @@ TEST(PlanSettingsCore, SameChoiceChangesNothing) {
     for (const SettingChange& c :
          {UhrBegBoxChange(plan, modified, 6), UhrEndBoxChange(plan, modified, 23),
           GridChoiceBoxChange(plan, modified, 3), PPMinBoxChange(plan, modified, 3),
-          UhrBegBoxChange(plan, modified, -1), GridChoiceBoxChange(plan, modified, 5)}) {
+          UhrBegBoxChange(plan, modified, -1), GridChoiceBoxChange(plan, modified, 5),
+          GridChoiceBoxChange(plan, modified, -1), PPMinBoxChange(plan, modified, 9),
+          PPMinBoxChange(plan, modified, -1)}) {
         EXPECT_FALSE(c.Changed);
         EXPECT_FALSE(c.Resize || c.Repaint);
         EXPECT_TRUE(c.Error.isEmpty());
     }
     EXPECT_FALSE(modified);
+    EXPECT_EQ(plan.Zoom, 4);
+    EXPECT_EQ(plan.GridStyle, 3);
     const SettingChange grid = GridChoiceBoxChange(plan, modified, 0);
     EXPECT_TRUE(grid.Repaint && !grid.Resize && modified);
     EXPECT_EQ(plan.GridStyle, 0);
@@ -89,6 +93,11 @@ TEST(PlanSettingsCore, SameChoiceChangesNothing) {
     const SettingChange zoom = PPMinBoxChange(plan, modified, 8);
     EXPECT_TRUE(zoom.Resize && modified);
     EXPECT_EQ(plan.Zoom, 9);
+    const SettingChange first = PPMinBoxChange(plan, modified, 0);
+    EXPECT_TRUE(first.Changed);
+    EXPECT_EQ(plan.Zoom, 1);
+    EXPECT_EQ(GridChoiceBoxChange(plan, modified, 4).Changed, true);
+    EXPECT_EQ(plan.GridStyle, 4);
 }
 
 TEST(PlanSettingsCore, BackgroundCyclicAndTexts) {

@@ -88,6 +88,13 @@ TEST_F(CliExportTest, RefusalsInGerman) {
     EXPECT_EQ(run.Exit, 1);
     EXPECT_TRUE(run.Err.contains(u"export erwartet"_s));
 
+    // One argument too many, a mistyped option: refused, not run in colour.
+    const QString typo = Dir.File(u"typo.bmp"_s);
+    run = Cli({u"--dir"_s, Dir.Path(), u"export"_s, u"1"_s, typo, u"--BW"_s});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Err.contains(u"export erwartet"_s)) << run.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(typo));
+
     run = Cli({u"--dir"_s, Dir.Path(), u"export"_s, u"1"_s, Dir.File(u"fehlt/x.jpg"_s)});
     EXPECT_EQ(run.Exit, 3);
     EXPECT_TRUE(run.Err.contains(u"konnte nicht geschrieben werden"_s)) << run.Err.toStdString();

@@ -38,9 +38,9 @@ TEST(ExportNaming, DialogTexts) {
               QStringLiteral("Windows-Bitmaps (*.bmp);;JPEG-Grafikformat (*.jpg)"));
     EXPECT_EQ(ExportDefaultSuffix(), QStringLiteral("bmp"));
     EXPECT_EQ(ExportInitialName(), QStringLiteral("Fahrplan"));
-    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Fahrplan"), 0), QStringLiteral("Fahrplan.bmp"));
-    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Fahrplan"), 1), QStringLiteral("Fahrplan.jpg"));
-    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Plan.png"), 0), QStringLiteral("Plan.png"));
+    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Fahrplan")), QStringLiteral("Fahrplan.bmp"));
+    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Plan.png")), QStringLiteral("Plan.png"));
+    EXPECT_EQ(WithDefaultExtension(QStringLiteral("Plan.jpg")), QStringLiteral("Plan.jpg"));
 }
 
 // A refused extension writes nothing; an existing file is only replaced by

@@ -68,6 +68,12 @@ TEST(Palette16, HoldsTheColourTable) {
     }
     EXPECT_EQ(NearestPaletteIndex(qRgb(250, 10, 5)), 9) << "near red";
     EXPECT_EQ(NearestPaletteIndex(qRgb(100, 100, 100)), 7) << "near gray";
+    // Exactly between two colours: the lower index; one step off: the nearer.
+    EXPECT_EQ(NearestPaletteIndex(qRgb(64, 0, 0)), 0) << "black | maroon";
+    EXPECT_EQ(NearestPaletteIndex(qRgb(65, 0, 0)), 1) << "nearer maroon";
+    EXPECT_EQ(NearestPaletteIndex(qRgb(63, 0, 0)), 0) << "nearer black";
+    EXPECT_EQ(NearestPaletteIndex(qRgb(160, 160, 160)), 7) << "gray | silver";
+    EXPECT_EQ(NearestPaletteIndex(qRgb(161, 161, 161)), 8) << "nearer silver";
 }
 
 // Any pixel that is not a palette colour is found wherever it lies in a

@@ -3,6 +3,8 @@
 #include "model/TimeOfDay.h"
 #include "store/PlanStore.h"
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,73 @@ TEST(PlanStore, RoundTripKeepsEveryStoredField) {
     EXPECT_TRUE(loaded->Stations[2].InUse);
     EXPECT_FALSE(loaded->Stations[2].Marked);
     EXPECT_TRUE(loaded->Trains[5].InUse);
+}
+
+TEST(PlanStore, LargestAndSmallestLegalPlansComeBackEqual) {
+    // 20 stations of 30 tracks, 50 trains of 100 points, every header field
+    // at the top of its range, the last second of the day.
+    StoreFixture f;
+    auto largest = MakePlan(MaxStations, MaxTracks, MaxTrains, MaxPoints);
+    largest->StartHour = 23;
+    largest->EndHour = 24;
+    largest->GridStyle = 4;
+    largest->Zoom = 9;
+    largest->Trains[MaxTrains].Points[MaxPoints].Time = EncodeTime(23, 59, 59);
+    largest->Trains[1].Points[1].BhfIdx = MaxStations;
+    largest->Trains[1].Points[1].GlsIdx = MaxTracks;
+    StoreNew(*f.Dm, *largest);
+    ExpectSamePlan(*Load(*f.Dm), *largest);
+    // And at the bottom: one station without tracks, no trains.
+    auto smallest = MakePlan(1, 0, 0, 0);
+    smallest->StartHour = 0;
+    smallest->EndHour = 1;
+    smallest->GridStyle = 0;
+    smallest->Zoom = 1;
+    StoreNew(*f.Dm, *smallest);
+    ExpectSamePlan(*Load(*f.Dm), *smallest);
+    f.Dm->tSavePlan.First();
+    ExpectSamePlan(*Load(*f.Dm), *largest);
+}
+
+TEST(PlanStore, LoadReadsRowsChangedByAnotherProgram) {
+    StoreFixture f;
+    auto plan = MakePlan(2, 2, 2, 2);
+    StoreNew(*f.Dm, *plan);
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    sqlite3* other = nullptr;
+    for (const char* change :
+         {"BhfPlan.DAT|UPDATE BhfPlan SET BHFBEZ = 'Neustadt' WHERE BHFID = (SELECT min(BHFID) "
+          "FROM BhfPlan)",
+          "ZugPlan.DAT|UPDATE ZugPlan SET BEZ = 'IC 7' WHERE LFD = (SELECT max(LFD) FROM ZugPlan)",
+          "ZCntPlan.DAT|UPDATE ZCntPlan SET UHRZEIT = '09:15:00' WHERE LFD = (SELECT min(LFD) FROM "
+          "ZCntPlan)",
+          "SavePlan.DAT|UPDATE SavePlan SET NAME = 'Umbenannt', ZOOM = 3"}) {
+        const QList<QByteArray> parts = QByteArray(change).split('|');
+        ASSERT_EQ(
+            sqlite3_open((f.Dir.Path() + u'/' + QString::fromUtf8(parts[0])).toUtf8().constData(),
+                         &other),
+            SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, parts[1].constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+    }
+    plan->Stations[1].Name = u"Neustadt"_s;
+    plan->Trains[2].Name = u"IC 7"_s;
+    plan->Trains[1].Points[1].Time = EncodeTime(9, 15);
+    plan->PlanName = u"Umbenannt"_s;
+    plan->Zoom = 3;
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    // A header deleted elsewhere is said so, and the open plan stays.
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "DELETE FROM SavePlan", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    auto open = MakePlan(3, 1, 0, 0);
+    const auto copy = std::make_unique<PlanRec>(*open);
+    const StoreResult result = LoadPlan(*f.Dm, *open);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Error, u"Der Fahrplan „Umbenannt“ kann nicht geöffnet werden. Er wurde "
+                            u"inzwischen von einem anderen Programm gelöscht."_s);
+    ExpectSamePlan(*open, *copy);
 }
 
 TEST(PlanStore, TextsAreCutTimesWrittenAsTextAndDesignationsToTwo) {
@@ -196,3 +265,120 @@ TEST(PlanStore, StationNamesOfTheDatabaseAreCutToTwenty) {
 }
 
 } // namespace
+
+TEST(PlanStore, AHeaderDeletedElsewhereIsStoredAnewWithANotice) {
+    StoreFixture f;
+    StoreNew(*f.Dm, *MakePlan(1, 1, 0, 0)); // a neighbour that stays
+    auto plan = MakePlan(3, 2, 2, 4);
+    plan->PlanName = u"Talbahn"_s;
+    StoreNew(*f.Dm, *plan);
+    const int oldRef = f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger();
+    // Another program deletes the header row while the plan is open.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    const QByteArray sql = "DELETE FROM SavePlan WHERE REFPLAN = " + QByteArray::number(oldRef);
+    EXPECT_EQ(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    const StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+    ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+    EXPECT_EQ(result.Notice, u"Der gespeicherte Fahrplan „Talbahn“ wurde inzwischen von einem "
+                             u"anderen Programm gelöscht; er wurde neu gespeichert."_s);
+    EXPECT_EQ(docState, DocStored);
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+    EXPECT_EQ(f.Orphans(), 0);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 4);
+    EXPECT_EQ(f.Dm->tSavePlan.FieldByName(u"NAME"_s).AsString(), u"Talbahn"_s);
+    EXPECT_GT(f.Dm->tSavePlan.FieldByName(u"REFPLAN"_s).AsInteger(), oldRef);
+    ExpectSamePlan(*Load(*f.Dm), *plan);
+    // A plain save after that edits the new header again, without a notice.
+    const StoreResult again = StorePlan(*f.Dm, *plan, docState, modified);
+    EXPECT_TRUE(again.Ok);
+    EXPECT_TRUE(again.Notice.isEmpty());
+    EXPECT_EQ(f.Rows(SavePlanFile), 2);
+}
+
+// The store's next auto-increment number for `table`, as another program
+// (or years of use) may have left it.
+void SetNextNumber(StoreFixture& f, const QString& file, const QString& table, qint64 next) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u'/' + file).toUtf8().constData(), &other), SQLITE_OK);
+    const QByteArray sql = "DELETE FROM sqlite_sequence WHERE name = '" + table.toUtf8() +
+                           "'; INSERT INTO sqlite_sequence (name, seq) VALUES ('" + table.toUtf8() +
+                           "', " + QByteArray::number(next - 1) + ")";
+    EXPECT_EQ(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+}
+
+TEST(PlanStore, KeysBeyond32BitsAreRefusedBeforeAnythingIsWritten) {
+    struct KeyCase {
+        const char16_t* File;
+        const char16_t* Table;
+        const char16_t* Key;
+    };
+    const KeyCase cases[] = {{u"SavePlan.DAT", u"SavePlan", u"REFPLAN"},
+                             {u"BhfPlan.DAT", u"BhfPlan", u"BHFID"},
+                             {u"ZugPlan.DAT", u"ZugPlan", u"LFD"},
+                             {u"ZCntPlan.DAT", u"ZCntPlan", u"LFD"}};
+    const qint64 largest = 2147483647;
+    for (const KeyCase& c : cases) {
+        const QString file = QString::fromUtf16(c.File);
+        SCOPED_TRACE(file.toStdString());
+        // One row of each table, so the largest number goes to that row.
+        auto plan = MakePlan(1, 1, 1, 1);
+        for (const qint64 next : {largest, largest + 1}) {
+            StoreFixture f;
+            SetNextNumber(f, file, QString::fromUtf16(c.Table), next);
+            f.Reopen();
+            std::uint8_t docState = DocNew;
+            bool modified = true;
+            const StoreResult result = StorePlan(*f.Dm, *plan, docState, modified);
+            if (next == largest) {
+                ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+                EXPECT_EQ(
+                    f.Query(u"SELECT max("_s + QString::fromUtf16(c.Key) + u") FROM %1"_s, {file}),
+                    largest);
+                EXPECT_EQ(f.Orphans(), 0);
+                ExpectSamePlan(*Load(*f.Dm), *plan);
+                continue;
+            }
+            EXPECT_FALSE(result.Ok);
+            EXPECT_TRUE(
+                result.Error.contains(u"„%1“ hat keine freien Satznummern mehr"_s.arg(file)))
+                << result.Error.toStdString();
+            EXPECT_EQ(docState, DocNew);
+            EXPECT_TRUE(modified);
+            for (const QString& table :
+                 {SavePlanFile, BhfPlanFile, GlsPlanFile, ZugPlanFile, ZCntPlanFile})
+                EXPECT_EQ(f.Rows(table), 0) << table.toStdString();
+        }
+    }
+}
+
+TEST(PlanStore, AStoredPlanNumberBeyond32BitsIsRefused) {
+    StoreFixture f;
+    SetNextNumber(f, SavePlanFile, u"SavePlan"_s, 2147483648LL);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((f.Dir.Path() + u"/SavePlan.DAT"_s).toUtf8().constData(), &other),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO SavePlan (NAME) VALUES ('Fremd')", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    f.Reopen();
+    std::uint8_t docState = DocStored;
+    bool modified = true;
+    const StoreResult result = StorePlan(*f.Dm, *MakePlan(2, 1, 1, 2), docState, modified);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.Error.endsWith(u"Das Schlüsselfeld „REFPLAN“ der Tabelle „SavePlan.DAT“ hat "
+                                      u"den Wert „2147483648“; erlaubt sind ganze Zahlen bis "
+                                      u"2147483647."_s))
+        << result.Error.toStdString();
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(f.Rows(BhfPlanFile), 0);
+    EXPECT_EQ(f.Rows(ZugPlanFile), 0);
+}

@@ -33,6 +33,31 @@ QStringList Columns(const QString& path, const QString& table) {
     return names;
 }
 
+// Named indexes of a file with their key columns, "NAME(A,B)", by name.
+QStringList Indexes(const QString& path) {
+    sqlite3* db = nullptr;
+    QStringList out;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db,
+                               "SELECT name, (SELECT group_concat(name, ',') FROM "
+                               "pragma_index_info(m.name)) FROM sqlite_master m WHERE type = "
+                               "'index' AND sql IS NOT NULL ORDER BY name",
+                               -1, &st, nullptr) == SQLITE_OK)
+            while (sqlite3_step(st) == SQLITE_ROW)
+                out << QString::fromUtf8(
+                           reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) +
+                           u'(' +
+                           QString::fromUtf8(
+                               reinterpret_cast<const char*>(sqlite3_column_text(st, 1))) +
+                           u')';
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return out;
+}
+
 TEST(TableFiles, WritesTheTenTablesWithTheirFieldsAndRefusesToOverwrite) {
     TempDir dir;
     QStringList created;
@@ -44,7 +69,18 @@ TEST(TableFiles, WritesTheTenTablesWithTheirFieldsAndRefusesToOverwrite) {
         for (const FieldDef& field : def.Fields)
             expected << field.Name;
         EXPECT_EQ(Columns(dir.File(def.FileName), def.TableName()), expected);
+        // The index names the cursors choose, read back from the written file.
+        QStringList indexes;
+        if (!def.PrimaryIndexName.isEmpty() && !def.PrimaryKey.isEmpty())
+            indexes << def.PrimaryIndexName + u'(' + def.PrimaryKey.join(u',') + u')';
+        for (const IndexDef& index : def.Indexes)
+            indexes << index.Name + u'(' + index.Fields.join(u',') + u')';
+        indexes.sort();
+        EXPECT_EQ(Indexes(dir.File(def.FileName)), indexes) << def.FileName.toStdString();
     }
+    EXPECT_TRUE(Indexes(dir.File(ZCntPlanFile)).contains(u"IDX_ZCNT(ZCNT)"_s));
+    EXPECT_TRUE(Indexes(dir.File(TabsortFile)).contains(u"IDX_BHF_ZUGS(BhfName,ZugS)"_s));
+    EXPECT_TRUE(Indexes(dir.File(TmpPlanFile)).contains(u"IDX_BUG(Abfahrt,ABhf,Uhrzeit)"_s));
     EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files).size(), 10); // no leftovers
 
     // Changing one table must survive any further run.

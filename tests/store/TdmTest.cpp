@@ -63,6 +63,16 @@ TEST(Tdm, OpensAllCursorsWithTheirIndexesFiltersAndLinks) {
     EXPECT_EQ(dm.tGleisM.RecordCount(), 2);
 }
 
+// Page 2 holds the table's rows; the schema on page 1 stays readable, so
+// the damage shows only when the rows are read.
+void DamageRowPage(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 8192);
+    file.seek(4096);
+    file.write(QByteArray(4096, char(0xA5)));
+}
+
 struct BrokenCase {
     const char* Name;
     void (*Break)(const QString& dir);
@@ -117,7 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                                     nullptr);
                        sqlite3_close(db);
                    },
-                   u"Die Datei „Tabsort.DAT“ enthält keine Tabelle „Tabsort“."}),
+                   u"Die Datei „Tabsort.DAT“ enthält keine Tabelle „Tabsort“."},
+        BrokenCase{"DataPageDamaged",
+                   [](const QString& d) { DamageRowPage(d + u"/SavePlan.DAT"_s); },
+                   u"Die Tabelle „SavePlan.DAT“ kann nicht gelesen werden: Die Tabellendatei ist "
+                   u"beschädigt."}),
     [](const auto& tested) { return std::string(tested.param.Name); });
 
 } // namespace

@@ -177,6 +177,12 @@ TEST_F(CursorTest, RangeRestrictsRowsAndCountsAndIsLifted) {
     kopf.CancelRange();
     EXPECT_EQ(kopf.RecordCount(), 3);
     EXPECT_EQ(Current(kopf), u"Bdorf"_s);
+    // Lifting the range keeps a current row that is not the first.
+    kopf.SetRange({3});
+    EXPECT_EQ(Current(kopf), u"Adorf"_s);
+    kopf.CancelRange();
+    EXPECT_EQ(Current(kopf), u"Adorf"_s);
+    EXPECT_EQ(kopf.RecNo(), 3);
 }
 
 TEST_F(CursorTest, FilterOnBooleanAndRowsLeavingItAfterPost) {
@@ -226,6 +232,32 @@ TEST_F(CursorTest, ChangesThroughAnotherCursorShowAfterRefresh) {
     kopf.Delete();
     other.Refresh();
     EXPECT_EQ(Current(other), u"Edorf"_s);
+}
+
+TEST_F(CursorTest, EditOrDeleteOfARowDeletedElsewhereIsRefused) {
+    kopf.FindKey({u"Bdorf"_s});
+    EXPECT_TRUE(kopf.CurrentRowStored());
+    f.Raw(u"Kopf.DAT"_s, u"DELETE FROM Kopf WHERE Name = 'Bdorf'"_s);
+    EXPECT_FALSE(kopf.CurrentRowStored());
+    const QString gone =
+        u"Der Satz der Tabelle „Kopf.DAT“ wurde inzwischen von einem anderen Programm gelöscht."_s;
+    kopf.Edit();
+    kopf.FieldByName(u"Folge"_s).SetInteger(7);
+    try {
+        kopf.Post();
+        ADD_FAILURE() << "an edit of a deleted row was posted";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.Text(), gone);
+    }
+    kopf.Cancel();
+    try {
+        kopf.Delete();
+        ADD_FAILURE() << "a deleted row was deleted again";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.Text(), gone);
+    }
+    kopf.Refresh();
+    EXPECT_EQ(kopf.RecordCount(), 2);
 }
 
 TEST_F(CursorTest, DetailFollowsEveryMoveOfItsMaster) {
