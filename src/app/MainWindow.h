@@ -158,6 +158,9 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // Plan printing through the print preview.
+    void PrnPlanBtnClick();
+    void PrnPage1Click();
     // Timetable views and the plan scan.
     void TabelleBtnClick();
     void FahrdienstBtnClick();
@@ -245,6 +248,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPrint();
     void ConnectEditing();
     // The press gestures of train moving; the press, each move and the
     // release of the paint box hand them on here.

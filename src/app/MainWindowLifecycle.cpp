@@ -52,6 +52,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPrint();
     ConnectEditing();
     ConnectViews();
     ConnectPlanCommands();

@@ -87,6 +87,7 @@ void TFMain::PlanScannenBtnClick() {
         return;
     }
     if (found) {
+        FPlanError->PlanName = Plan.PlanName;
         FPlanError->ShowRows(dm->tTabCheck);
         FPlanError->show();
         FPlanError->raise();

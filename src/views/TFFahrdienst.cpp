@@ -51,6 +51,7 @@ TFFahrdienst::TFFahrdienst(Tdm& tables, const PlanRec& plan, QWidget* parent)
     layout->addWidget(sb1);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(PrnPlanTabBtn, &QToolButton::clicked, this, [this] { PrnPlanTabBtnClick(); });
     FormCreate();
     connect(cbsort, qOverload<int>(&QComboBox::activated), this, [this] { cbsortChange(); });
     connect(ComboBox1, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox1Change(); });

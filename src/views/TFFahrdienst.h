@@ -34,6 +34,9 @@ public:
     void ComboBox1Change();
     void ShowDispatcherRows();
 
+    // Prints what the window shows (TablePrintButtons.cpp).
+    void PrnPlanTabBtnClick();
+
 private:
     void FormCreate();
 

@@ -45,9 +45,11 @@ TFPlanError::TFPlanError(QWidget* parent)
     layout->addWidget(StatusBar1);
 
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(PrnPlanTabBtn, &QToolButton::clicked, this, [this] { PrnPlanTabBtnClick(); });
 }
 
 void TFPlanError::ShowRows(Cursor& t) {
+    Source = &t;
     DBGrid1->setRowCount(t.RecordCount());
     int row = 0;
     for (t.First(); !t.Eof() && row < DBGrid1->rowCount(); t.Next())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class Cursor;
 class QPushButton;
@@ -26,4 +27,11 @@ public:
     // Reads the rows of TmpCheck.DAT in the order they were written.
     void ShowRows(Cursor& tTabCheck);
     void OKBtnClick();
+    // Prints the rows shown (TablePrintButtons.cpp).
+    void PrnPlanTabBtnClick();
+    // The plan the rows belong to, for the printed title.
+    QString PlanName;
+
+private:
+    Cursor* Source = nullptr;
 };

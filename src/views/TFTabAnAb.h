@@ -54,6 +54,9 @@ public:
     // Draws the poster's part inside `exposed` (paint box coordinates).
     void pbPlanPaint(QPainter& painter, const QRect& exposed);
 
+    // Prints what the window shows (TablePrintButtons.cpp).
+    void PrnPlanTabBtnClick();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -45,6 +45,7 @@ TFTabPlan::TFTabPlan(Tdm& tables, const PlanRec& plan, QWidget* parent)
     layout->addWidget(sb1);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(PrnPlanTabBtn, &QToolButton::clicked, this, [this] { PrnPlanTabBtnClick(); });
     FormCreate();
     connect(cbsort, qOverload<int>(&QComboBox::activated), this, [this] { cbsortChange(); });
 }

@@ -31,6 +31,9 @@ public:
     void cbsortChange();
     void ShowTrainRunRows();
 
+    // Prints what the window shows (TablePrintButtons.cpp).
+    void PrnPlanTabBtnClick();
+
 private:
     void FormCreate();
 
