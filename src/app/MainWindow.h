@@ -25,6 +25,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFPlanError;
 class TFormInfo;
 class TPlanImage;
 struct SettingChange;
@@ -157,6 +158,13 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // Timetable views and the plan scan.
+    void TabelleBtnClick();
+    void FahrdienstBtnClick();
+    void FahrplanBtnClick();
+    void PlanScannenBtnClick();
+    // The error list of the last scan; lives as long as the window.
+    TFPlanError* FPlanError = nullptr;
     // The station database editor.
     void BhfDBBtnClick();
 
@@ -244,6 +252,7 @@ private:
     void FollowGesture(int x, int y);
     // The train just finished drawn marked, or nothing when none remains.
     void ShowFinishedTrain(bool trainRemains);
+    void ConnectViews();
     void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);

@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/ScreenFit.h"
 #include "store/PlanStore.h"
+#include "views/TFPlanError.h"
 #include "store/TFormInfo.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSettingsHandlers();
     ConnectExport();
     ConnectEditing();
+    ConnectViews();
     ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
@@ -201,6 +203,10 @@ void TFMain::ClearPlanView() {
     NewTrainBtn->setEnabled(true);
     // New trains are blue again in the next plan.
     ResetTrainColour();
+    // The findings belong to the plan that was scanned; they must not stay
+    // up, nor be printed, under the name of the next one.
+    if (FPlanError)
+        FPlanError->hide();
 }
 
 bool TFMain::StoreOpenPlan() {

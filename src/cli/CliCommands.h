@@ -40,6 +40,10 @@ struct CliCommand {
 // The commands, one function in a file of its own each (CliList.cpp, …).
 int CliList(CliContext& context);
 int CliExport(CliContext& context);
+int CliScan(CliContext& context);
+int CliZuglauf(CliContext& context);
+int CliFahrdienst(CliContext& context);
+int CliBahnhofsfahrplan(CliContext& context);
 
 // UTF-8 output whatever the locale says.
 void CliOut(const QString& line);

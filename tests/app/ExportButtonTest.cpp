@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
@@ -47,7 +48,14 @@ int TypeAndAccept(QFileDialog& fd, const QString& path, const QString& filter = 
     RefuseForeignQuestions(&fd);
     if (!filter.isEmpty())
         fd.selectNameFilter(filter);
-    fd.selectFile(path);
+    // Typed into the name field as a user does; selectFile() of a path into
+    // a missing folder would resolve it against the dialog's folder instead.
+    auto* nameEdit = fd.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    EXPECT_NE(nameEdit, nullptr);
+    if (nameEdit)
+        nameEdit->setText(path);
+    else
+        fd.selectFile(path);
     static_cast<QDialog&>(fd).accept(); // the accept button
     return fd.result();
 }
