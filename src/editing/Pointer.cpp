@@ -130,14 +130,15 @@ ReleaseAction LeftRelease(const PlanRec& plan, EditState& s, int x, int y) {
     s.PointDragActive = false;
     s.MoveArmed = false;
     s.DragVariant = 0;
+    // A drag has changed the plan and left its preview on the screen: wherever
+    // the button comes up (the header strip, beyond the paint box), the diagram
+    // is drawn anew, and the release is not taken for a click on a station.
+    if (s.EditMode == EditTrains && s.DragMoved)
+        return ReleaseAction::RepaintAfterDrag;
     if (Inside(x, y, plan.HeaderArea))
         return s.EditMode == EditInsertTrain ? ReleaseAction::InsertionNotFinished
                                              : ReleaseAction::ToggleStation;
-    if (Inside(x, y, plan.DiagramArea)) {
-        if (s.EditMode == EditInsertTrain)
-            return ReleaseAction::InsertPoint;
-        if (s.EditMode == EditTrains && s.DragMoved)
-            return ReleaseAction::RepaintAfterDrag;
-    }
+    if (Inside(x, y, plan.DiagramArea) && s.EditMode == EditInsertTrain)
+        return ReleaseAction::InsertPoint;
     return ReleaseAction::None;
 }

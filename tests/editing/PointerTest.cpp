@@ -181,4 +181,11 @@ TEST(PressAndRelease, GestureAndReleaseDispatch) {
     d.State.DragMoved = true;
     EXPECT_EQ(LeftRelease(d.Plan, d.State, marker.Left, marker.Top),
               ReleaseAction::RepaintAfterDrag);
+    // a drag ending on the header strip or beyond the paint box still takes
+    // its preview away, and marks no station
+    EXPECT_EQ(LeftRelease(d.Plan, d.State, header.Left, header.Top),
+              ReleaseAction::RepaintAfterDrag);
+    EXPECT_EQ(LeftRelease(d.Plan, d.State, -40, -40), ReleaseAction::RepaintAfterDrag);
+    d.State.DragMoved = false;
+    EXPECT_EQ(LeftRelease(d.Plan, d.State, -40, -40), ReleaseAction::None);
 }
