@@ -204,8 +204,11 @@ TPrintPreview::~TPrintPreview() {
 }
 
 QPrinter& TPrintPreview::Printer() {
-    if (!PrinterDevice)
+    if (!PrinterDevice) {
         PrinterDevice = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The layout forms hold their own margins from the sheet's corner.
+        PrinterDevice->setFullPage(true);
+    }
     return *PrinterDevice;
 }
 
