@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
@@ -47,7 +48,12 @@ int TypeAndAccept(QFileDialog& fd, const QString& path, const QString& filter = 
     RefuseForeignQuestions(&fd);
     if (!filter.isEmpty())
         fd.selectNameFilter(filter);
-    fd.selectFile(path);
+    auto* edit = fd.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    EXPECT_NE(edit, nullptr);
+    if (edit)
+        edit->setText(path); // typed into the name field
+    else
+        fd.selectFile(path);
     static_cast<QDialog&>(fd).accept(); // the accept button
     return fd.result();
 }
