@@ -87,35 +87,44 @@ int main(int argc, char** argv) {
     DiagramView view;
     const QString out = dir.filePath(QStringLiteral("Fahrplan.jpg"));
 
+    // The same pixels, the whole picture in memory, for libjpeg alone; the
+    // export's peak memory is read before this picture exists.
     std::vector<double> exportTimes;
-    for (int i = 0; i < runs; ++i) {
+    {
         const auto a = Clock::now();
         const QString error = ExportPicture(plan, view, out);
-        const auto b = Clock::now();
+        exportTimes.push_back(Seconds(a, Clock::now()));
         if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", error.toUtf8().constData());
             return 1;
         }
-        exportTimes.push_back(Seconds(a, b));
     }
-    // Taken before the comparison below holds the whole picture in memory.
     const long peakKb = StatusKb("VmHWM:");
     const qint64 fileBytes = QFile(out).size();
 
-    // The same pixels, the whole picture in memory, for libjpeg alone.
     PictureBands bands(plan, view);
     const int w = bands.Width();
     const int h = bands.Height();
     std::vector<QRgb> pixels(static_cast<std::size_t>(w) * h);
+    const auto r0 = Clock::now();
     for (int top = 0; top < h; top += bands.BandRows()) {
         const int count = std::min(bands.BandRows(), h - top);
         bands.Render(top, count);
         for (int y = top; y < top + count; ++y)
             std::copy_n(bands.PixelRow(y), w, pixels.data() + static_cast<std::size_t>(y) * w);
     }
+    const double renderOnly = Seconds(r0, Clock::now());
+
+    // Export and libjpeg alone take turns, so that a change of load on the
+    // machine reaches both alike.
     const QString alone = dir.filePath(QStringLiteral("alone.jpg"));
     std::vector<double> aloneTimes;
     for (int i = 0; i < runs; ++i) {
+        if (i > 0) {
+            const auto a = Clock::now();
+            ExportPicture(plan, view, out);
+            exportTimes.push_back(Seconds(a, Clock::now()));
+        }
         const auto a = Clock::now();
         EncodeAlone(pixels, w, h, alone);
         aloneTimes.push_back(Seconds(a, Clock::now()));
@@ -129,10 +138,11 @@ int main(int argc, char** argv) {
     std::printf("Export of the largest canvas (%d x %d px) to JPEG, median of %d runs\n", w, h,
                 runs);
     std::printf("  export: %.3f s, file %lld bytes\n", te, static_cast<long long>(fileBytes));
-    std::printf("  peak resident memory (VmHWM) during export: %.1f MB (target <= 400 MB)\n",
-                peakKb / 1024.0);
+    std::printf("  peak resident memory (VmHWM) during export: %.1f MB (two bands of %d rows)\n",
+                peakKb / 1024.0, PictureBands::DefaultBandRows);
     std::printf("  libjpeg alone on the same pixels: %.3f s (%s file)\n", ta,
                 same ? "byte-identical" : "a different");
-    std::printf("  ratio export / libjpeg alone: %.2f (target <= 1.5)\n", te / ta);
+    std::printf("  drawing the bands alone: %.3f s\n", renderOnly);
+    std::printf("  ratio export / libjpeg alone: %.2f (target <= 1.15)\n", te / ta);
     return 0;
 }

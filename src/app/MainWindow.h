@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramView.h"
 #include "diagram/ScreenImage.h"
+#include "editing/DragSprites.h"
 #include "editing/EditState.h"
 #include "model/PlanRec.h"
 
@@ -24,6 +25,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class TFPlanError;
 class TFormInfo;
 class TPlanImage;
 struct SettingChange;
@@ -31,18 +33,11 @@ struct SettingChange;
 // A plan open in the editor is drawn and edited only while this is set.
 extern bool PlanOpen;
 
-// Drag images of one run: picture, mask and the background under it.
-struct RunSpriteImages {
-    QImage Picture;
-    QImage Mask;
-    QImage Background;
-};
-
 // The main window: owns the open plan, its document and editing state, the
 // menus, the tool tabs and the diagram's paint box. The editing state is a
 // base so its fields read as the window's own and the editing functions can
 // be handed the window as their state.
-class TFMain : public QMainWindow, public EditState {
+class TFMain : public QMainWindow, public EditState, public DragState {
     Q_OBJECT
 public:
     explicit TFMain(QWidget* parent = nullptr);
@@ -64,9 +59,6 @@ public:
 
     // Off-screen bitmaps of the drags and of plan printing; created empty
     // and sized by their users.
-    std::array<RunSpriteImages, MaxPoints> RunSprite;
-    QImage DragBackground;
-    QImage DragMask;
     QImage PrintBitmap;
 
     // Menu items.
@@ -166,6 +158,16 @@ public:
     // Picture export of the diagram.
     void SpeedButton1Click();
 
+    // Plan printing through the print preview.
+    void PrnPlanBtnClick();
+    void PrnPage1Click();
+    // Timetable views and the plan scan.
+    void TabelleBtnClick();
+    void FahrdienstBtnClick();
+    void FahrplanBtnClick();
+    void PlanScannenBtnClick();
+    // The error list of the last scan; lives as long as the window.
+    TFPlanError* FPlanError = nullptr;
     // The station database editor.
     void BhfDBBtnClick();
 
@@ -216,6 +218,15 @@ public:
     void sbBhfPlusClick();
     void sbBhfMinusClick();
 
+    // The moving gestures on the paint box: press, pointer move (the drag
+    // bitmaps and the 100 run sprites come with the window, as DragState).
+    void BeginPointDrag(int X, int Y);
+    void DragPoint(int X, int Y);
+    void BeginRunMove(int X, int Y);
+    void MoveRun();
+    void BeginTrainMove(int X, int Y);
+    void MoveTrain();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -237,6 +248,7 @@ private:
     void ClearEditingState();
     void ConnectSettingsHandlers();
     void ConnectExport();
+    void ConnectPrint();
     void ConnectEditing();
     // The press gestures of train moving; the press, each move and the
     // release of the paint box hand them on here.
@@ -244,6 +256,7 @@ private:
     void FollowGesture(int x, int y);
     // The train just finished drawn marked, or nothing when none remains.
     void ShowFinishedTrain(bool trainRemains);
+    void ConnectViews();
     void ConnectPlanCommands();
     // The description edit draws the new text on the screen as it stores it.
     void DrawDescriptionOnScreen(const QString& text);

@@ -79,19 +79,6 @@ void TFMain::BhfImageMouseDown(Qt::MouseButton button, int x, int y) {
     StartGesture(static_cast<int>(GestureOfPress(Plan, *this, x, y)), x, y);
 }
 
-void TFMain::StartGesture(int gesture, int x, int y) {
-    // Point drags, run moves and train moves start here (train moving).
-    (void)gesture;
-    (void)x;
-    (void)y;
-}
-
-void TFMain::FollowGesture(int x, int y) {
-    // A running point drag, run move or train move follows the pointer here.
-    (void)x;
-    (void)y;
-}
-
 void TFMain::SelectTrainAt(int x, int y) {
     ::SelectTrainAt(Plan, *this, x, y, [this](bool marked) { HighlightTrain(marked); });
 }

@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/ScreenFit.h"
 #include "store/PlanStore.h"
+#include "views/TFPlanError.h"
 #include "store/TFormInfo.h"
 
 #include <QAction>
@@ -51,7 +52,9 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     ConnectSettingsHandlers();
     ConnectExport();
+    ConnectPrint();
     ConnectEditing();
+    ConnectViews();
     ConnectPlanCommands();
     resize(DesignWidth, DesignHeight);
     connect(BhfDBBtn, &QAction::triggered, this, [this] { BhfDBBtnClick(); });
@@ -91,10 +94,6 @@ void TFMain::FormCreate() {
 
     RegisterInsertionCursors();
     // The drag and print bitmaps start empty; their users size them.
-    for (RunSpriteImages& sprite : RunSprite)
-        sprite = RunSpriteImages{};
-    DragBackground = QImage();
-    DragMask = QImage();
     PrintBitmap = QImage();
 }
 
@@ -205,6 +204,10 @@ void TFMain::ClearPlanView() {
     NewTrainBtn->setEnabled(true);
     // New trains are blue again in the next plan.
     ResetTrainColour();
+    // The findings belong to the plan that was scanned; they must not stay
+    // up, nor be printed, under the name of the next one.
+    if (FPlanError)
+        FPlanError->hide();
 }
 
 bool TFMain::StoreOpenPlan() {

@@ -14,6 +14,23 @@ const CliCommand Commands[] = {
     {"export",
      "export PLAN DATEI [--bw]  Fahrplanbild als .bmp oder .jpg schreiben (--bw: schwarzweiß)",
      CliExport},
+    {"print",
+     "print PLAN --pdf DATEI [--fit] [--bw]  Fahrplan als PDF drucken (1:1 oder --fit: Seite "
+     "angepaßt)",
+     CliPrint},
+    {"print-table",
+     "print-table zuglauf|fahrdienst|bahnhofsfahrplan|fehlerliste PLAN --pdf DATEI "
+     "[--train NAME] [--station NAME] [--sort ...] [--typ ...]  Liste als PDF drucken",
+     CliPrintTable},
+    {"scan", "scan PLAN             Fahrplan auf Fehler scannen (Spalten der Fehlerliste)",
+     CliScan},
+    {"zuglauf", "zuglauf PLAN [--train NAME]  Zuglauf aller Züge oder eines Zuges", CliZuglauf},
+    {"fahrdienst",
+     "fahrdienst PLAN --station NAME [--sort zugnamen|ankunft|abfahrt]  Fahrdienstleiter",
+     CliFahrdienst},
+    {"bahnhofsfahrplan",
+     "bahnhofsfahrplan PLAN --station NAME --typ ankunft|abfahrt  Bahnhofsfahrplan (hh:mm)",
+     CliBahnhofsfahrplan},
 };
 
 void Write(std::FILE* stream, const QString& line) {

@@ -12,6 +12,7 @@ constexpr int CliOk = 0;
 constexpr int CliUsage = 1;
 constexpr int CliStoreError = 2;
 constexpr int CliExportError = 3;
+constexpr int CliPrintError = 4;
 
 // What a command gets: the table directory, its own arguments (after the
 // command word, --dir removed) and the data module, opened on first use.
@@ -40,6 +41,18 @@ struct CliCommand {
 // The commands, one function in a file of its own each (CliList.cpp, …).
 int CliList(CliContext& context);
 int CliExport(CliContext& context);
+int CliPrint(CliContext& context);
+int CliPrintTable(CliContext& context);
+
+class TPrintEngine;
+// Options of the print commands (PrintCommand.cpp).
+QString TakeOption(QStringList& args, const QString& option);
+// The engine's pages into one PDF file; an exit code.
+int PrintToPdf(TPrintEngine& engine, const QString& file, const QString& title);
+int CliScan(CliContext& context);
+int CliZuglauf(CliContext& context);
+int CliFahrdienst(CliContext& context);
+int CliBahnhofsfahrplan(CliContext& context);
 
 // UTF-8 output whatever the locale says.
 void CliOut(const QString& line);

@@ -1,5 +1,8 @@
 #include "cli/CliPlan.h"
 
+#include "cli/CliCommands.h"
+#include "model/PlanRec.h"
+#include "store/PlanStore.h"
 #include "store/Tdm.h"
 #include "tablestore/StoreError.h"
 
@@ -33,4 +36,30 @@ bool SelectPlan(Tdm& dm, const QString& arg, QString& error) {
         error = e.Text();
     }
     return false;
+}
+
+std::unique_ptr<PlanRec> LoadCliPlan(CliContext& context, const QString& arg, int& exitCode) {
+    exitCode = CliStoreError;
+    Tdm* dm = context.Tables();
+    if (!dm)
+        return nullptr;
+    QString error;
+    if (!SelectPlan(*dm, arg, error)) {
+        CliErr(u"zentoria-cli: "_s + error);
+        return nullptr;
+    }
+    // A plan is large; keep it off the stack.
+    auto plan = std::make_unique<PlanRec>();
+    try {
+        const StoreResult loaded = LoadPlan(*dm, *plan);
+        if (!loaded) {
+            CliErr(u"zentoria-cli: "_s + loaded.Error);
+            return nullptr;
+        }
+    } catch (const StoreError& e) {
+        CliErr(u"zentoria-cli: "_s + e.Text());
+        return nullptr;
+    }
+    exitCode = CliOk;
+    return plan;
 }

@@ -37,9 +37,11 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> app;
-    // The export draws text, which needs a GUI application, but never a
-    // display; the other commands keep the plain one.
-    if (CommandWord(argc, argv) == QStringLiteral("export")) {
+    // The export and the prints draw text, which needs a GUI application,
+    // but never a display; the other commands keep the plain one.
+    const QString word = CommandWord(argc, argv);
+    if (word == QStringLiteral("export") || word == QStringLiteral("print") ||
+        word == QStringLiteral("print-table")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         DefaultHandler = qInstallMessageHandler(QuietHandler);

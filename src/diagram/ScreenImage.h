@@ -27,6 +27,9 @@ public:
     void SetViewport(const TRect& viewport);
     TRect Viewport() const { return View; }
     const QImage& Image() const { return Pixels; }
+    // The pixels themselves, for block copies that need no canvas (the drag
+    // sprites). What is written stays until the part is invalidated.
+    QImage& MutableImage() { return Pixels; }
 
     // Marks a canvas rectangle for redrawing (the plan or its look changed).
     void Invalidate(const TRect& r);

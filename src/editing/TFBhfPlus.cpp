@@ -2,7 +2,10 @@
 
 #include "tablestore/Cursor.h"
 
+#include "store/TFormInfo.h"
+
 #include <QEvent>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStatusBar>
@@ -41,6 +44,7 @@ TFBhfPlus::TFBhfPlus(Cursor& stations, QWidget* parent) : QDialog(parent), Stati
     DBGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid2->verticalHeader()->setVisible(false);
+    DBGrid2->verticalHeader()->setDefaultSectionSize(DBGrid2->fontMetrics().height() + 4);
     DBGrid2->setColumnCount(3);
     DBGrid2->setHorizontalHeaderLabels({u"Bahnhof"_s, u"Gleise"_s, u"Abk."_s});
     DBGrid2->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -80,8 +84,9 @@ TFBhfPlus::TFBhfPlus(Cursor& stations, QWidget* parent) : QDialog(parent), Stati
         if (row >= 0)
             Stations.SetRecNo(row + 1);
     });
-    connect(this, &QDialog::finished, this, [this] { FormClose(); });
     resize(DesignWidth, DesignHeight);
+    // Where the dialog was last closed, kept in FormSave.ini.
+    TFormInfo::Attach(*this, u"FBhfPlus"_s);
     FillGrid();
 }
 
@@ -107,14 +112,15 @@ void TFBhfPlus::FillGrid() {
     }
 }
 
-void TFBhfPlus::FormClose() {
-    // Placement "FBhfPlus" in FormSave.ini: the one place where this dialog
-    // hands its position to the window placement store once that is in.
-}
-
 bool TFBhfPlus::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        OKBtnMouseMove(watched);
+    // A move over a button reaches its panel as well; the hint is the one
+    // of the control right under the pointer.
+    if (event->type() == QEvent::MouseMove) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (w && !w->childAt(move->position().toPoint()))
+            OKBtnMouseMove(watched);
+    }
     return QDialog::eventFilter(watched, event);
 }
 

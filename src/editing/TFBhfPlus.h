@@ -27,7 +27,6 @@ protected:
 
 private:
     void FillGrid();
-    void FormClose();
     void OKBtnMouseMove(QObject* control);
 
     Cursor& Stations;

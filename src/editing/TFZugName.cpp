@@ -2,7 +2,10 @@
 
 #include "editing/TrainCommands.h"
 
+#include "store/TFormInfo.h"
+
 #include <QEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,8 +67,9 @@ TFZugName::TFZugName(const QString& name, QWidget* parent) : QDialog(parent) {
     }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::finished, this, [this] { FormClose(); });
     setFixedSize(DesignWidth, DesignHeight);
+    // Where the dialog was last closed, kept in FormSave.ini.
+    TFormInfo::Attach(*this, QStringLiteral("FZugName"));
     FormCreate();
 }
 
@@ -74,14 +78,15 @@ void TFZugName::FormCreate() {
     Edit1->setFocus();
 }
 
-void TFZugName::FormClose() {
-    // Placement "FZugName" in FormSave.ini: the one place where this dialog
-    // hands its position to the window placement store once that is in.
-}
-
 bool TFZugName::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        OKBtnMouseMove(watched);
+    // A move over a button reaches its panel as well; the hint is the one
+    // of the control right under the pointer.
+    if (event->type() == QEvent::MouseMove) {
+        const auto* w = qobject_cast<QWidget*>(watched);
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (w && !w->childAt(move->position().toPoint()))
+            OKBtnMouseMove(watched);
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -27,7 +27,6 @@ protected:
 
 private:
     void FormCreate();
-    void FormClose();
     // Shows the hint of the control under the pointer in the status bar.
     void OKBtnMouseMove(QObject* control);
 };

@@ -70,30 +70,25 @@ bool WriteBmp(PictureBands& bands, QSaveFile& file) {
     if (!bmp.WriteHeader())
         return false;
     std::vector<std::uint8_t> indexes(static_cast<std::size_t>(bands.Width()));
-    for (int bottom = bands.Height(); bottom > 0; bottom -= bands.BandRows()) {
-        const int top = std::max(0, bottom - bands.BandRows());
-        bands.Render(top, bottom - top);
-        for (int y = bottom - 1; y >= top; --y) {
-            bands.IndexesOfRow(y, indexes.data());
+    return ForEachBand(bands, true, [&](int slot, int top, int count) {
+        for (int y = top + count - 1; y >= top; --y) {
+            bands.IndexesOfRow(y, indexes.data(), slot);
             if (!bmp.WriteRow(indexes.data()))
                 return false;
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 // The JPEG is made from the 16-colour picture the bands hold.
 bool WriteJpeg(PictureBands& bands, QSaveFile& file, QString& error) {
     JpegWriter jpeg(file, bands.Width(), bands.Height());
     std::vector<const std::uint32_t*> rows(static_cast<std::size_t>(bands.BandRows()));
-    bool ok = jpeg.Start();
-    for (int top = 0; ok && top < bands.Height(); top += bands.BandRows()) {
-        const int count = std::min(bands.BandRows(), bands.Height() - top);
-        bands.Render(top, count);
-        for (int y = 0; y < count; ++y)
-            rows[static_cast<std::size_t>(y)] = bands.PixelRow(top + y);
-        ok = jpeg.WriteRows(rows.data(), count);
-    }
+    bool ok = jpeg.Start() && ForEachBand(bands, false, [&](int slot, int top, int count) {
+                  for (int y = 0; y < count; ++y)
+                      rows[static_cast<std::size_t>(y)] = bands.PixelRow(top + y, slot);
+                  return jpeg.WriteRows(rows.data(), count);
+              });
     ok = ok && jpeg.Finish();
     if (!ok)
         error = jpeg.Error();

@@ -117,20 +117,29 @@ void TFBhfDB::CreateToolBar() {
     EditBhf = ToolButton(bar, "EditBhf", u"Ändern"_s, u"Markierten Bahnhof editieren"_s, 160);
     DelBhf = ToolButton(bar, "DelBhf", u"Löschen"_s, u"Bahnhof löschen"_s, 216);
 
-    auto move = [this](void (Cursor::*step)()) {
-        try {
-            (dm.tBhf.*step)();
-        } catch (const StoreError& e) {
-            ShowMessageBox(u"Fehler"_s, e.Text());
-        }
-    };
-    connect(NavFirst, &QToolButton::clicked, this, [move] { move(&Cursor::First); });
-    connect(NavPrior, &QToolButton::clicked, this, [move] { move(&Cursor::Prior); });
-    connect(NavNext, &QToolButton::clicked, this, [move] { move(&Cursor::Next); });
-    connect(NavLast, &QToolButton::clicked, this, [move] { move(&Cursor::Last); });
+    connect(NavFirst, &QToolButton::clicked, this, [this] { Navigate(NavFirst); });
+    connect(NavPrior, &QToolButton::clicked, this, [this] { Navigate(NavPrior); });
+    connect(NavNext, &QToolButton::clicked, this, [this] { Navigate(NavNext); });
+    connect(NavLast, &QToolButton::clicked, this, [this] { Navigate(NavLast); });
     connect(NewBhf, &QToolButton::clicked, this, [this] { NewBhfClick(); });
     connect(EditBhf, &QToolButton::clicked, this, [this] { EditBhfClick(); });
     connect(DelBhf, &QToolButton::clicked, this, [this] { DelBhfClick(); });
+}
+
+void TFBhfDB::Navigate(const QToolButton* button) {
+    Cursor& tBhf = dm.tBhf;
+    try {
+        if (button == NavFirst)
+            tBhf.First();
+        else if (button == NavPrior)
+            tBhf.Prior();
+        else if (button == NavNext)
+            tBhf.Next();
+        else
+            tBhf.Last();
+    } catch (const StoreError& e) {
+        ShowMessageBox(u"Fehler"_s, e.Text());
+    }
 }
 
 void TFBhfDB::CreateGrid() {

@@ -49,6 +49,7 @@ protected:
 private:
     void CreateButtons();
     void CreateToolBar();
+    void Navigate(const QToolButton* button);
     void CreateGrid();
     void CreateTrackList();
     void ShowTracks();

@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 #include "store/DataGrid.h"
+#include "store/TFormInfo.h"
 #include "store/Tdm.h"
 #include "tablestore/DataSource.h"
 #include "tablestore/StoreError.h"
@@ -107,6 +108,8 @@ TFNewPlan::TFNewPlan(Tdm& tables, QWidget* parent) : QDialog(parent), Dm(tables)
     sb1->setGeometry(0, ClientHeight - 19, ClientWidth, 19);
 
     ShowDescription();
+    // Restored only: the chooser never stores where it was.
+    TFormInfo::Attach(*this, u"FNewPlan"_s, TFormInfo::SaveMoment::Never);
 }
 
 TFNewPlan::~TFNewPlan() {

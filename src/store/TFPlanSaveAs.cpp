@@ -1,5 +1,7 @@
 #include "store/TFPlanSaveAs.h"
 
+#include "store/TFormInfo.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +55,8 @@ TFPlanSaveAs::TFPlanSaveAs(QWidget* parent) : QDialog(parent) {
     sb1->setObjectName(u"sb1"_s);
     sb1->setSizeGripEnabled(false);
     sb1->setGeometry(0, ClientHeight - 19, ClientWidth, 19);
+    // Opens where the station dialog was last closed; stores nothing itself.
+    TFormInfo::Attach(*this, u"Form1"_s, TFormInfo::SaveMoment::Never);
 }
 
 bool TFPlanSaveAs::event(QEvent* e) {

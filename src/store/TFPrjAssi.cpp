@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 #include "store/DataGrid.h"
+#include "store/TFormInfo.h"
 #include "store/Tdm.h"
 #include "tablestore/DataSource.h"
 #include "tablestore/StoreError.h"
@@ -104,6 +105,7 @@ TFPrjAssi::TFPrjAssi(Tdm& tables, QWidget* parent) : QDialog(parent) {
     GridChoiceBox->setCurrentIndex(1);
     ShowStep();
     ShowButtons();
+    TFormInfo::Attach(*this, u"FPrjAssi"_s);
 }
 
 TFPrjAssi::~TFPrjAssi() {

@@ -99,6 +99,27 @@ TEST_F(EditingWindow, LeftReleasesInModeOneLayAndDrawTheTrain) {
     EXPECT_EQ(FromQRgb(Shown().pixel(dep)), clBlue);
     Release(Qt::LeftButton, TrackPoint(3, 2, 70));
     ASSERT_EQ(w.Plan.Trains[2].PointCount, 2);
+    // the run drawn at once looks as the full drawing draws it
+    // The run drawn at once looks as the full drawing draws it, but for
+    // its name box, which insertion only outlines: the grid shows through.
+    {
+        const QImage shown = Shown();
+        const QImage full = FullRender();
+        ASSERT_EQ(shown.size(), full.size());
+        const TRect box = w.Plan.Trains[2].Points[2].LabelRect;
+        int grid = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const TColor a = FromQRgb(shown.pixel(x, y));
+                const TColor b = FromQRgb(full.pixel(x, y));
+                if (a == b)
+                    continue;
+                const bool inside = box.Left < x && x < box.Right && box.Top < y && y < box.Bottom;
+                ASSERT_TRUE(inside && b == w.Plan.BackColor) << x << "," << y;
+                ++grid;
+            }
+        EXPECT_GT(grid, 0);
+    }
     // the header strip answers while inserting, and the insertion goes on
     const TRect h = w.Plan.Stations[1].HeaderRect;
     Release(Qt::LeftButton, {h.Left + 2, h.Top + 2});

@@ -48,10 +48,12 @@ int TypeAndAccept(QFileDialog& fd, const QString& path, const QString& filter = 
     RefuseForeignQuestions(&fd);
     if (!filter.isEmpty())
         fd.selectNameFilter(filter);
-    auto* edit = fd.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    EXPECT_NE(edit, nullptr);
-    if (edit)
-        edit->setText(path); // typed into the name field
+    // Typed into the name field as a user does; selectFile() of a path into
+    // a missing folder would resolve it against the dialog's folder instead.
+    auto* nameEdit = fd.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    EXPECT_NE(nameEdit, nullptr);
+    if (nameEdit)
+        nameEdit->setText(path);
     else
         fd.selectFile(path);
     static_cast<QDialog&>(fd).accept(); // the accept button

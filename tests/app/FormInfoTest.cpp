@@ -8,6 +8,9 @@
 #include "store/FormPlacement.h"
 #include "store/TFBhfDB.h"
 #include "store/TFBhfEdit.h"
+#include "store/TFNewPlan.h"
+#include "store/TFPlanSaveAs.h"
+#include "store/TFPrjAssi.h"
 #include "store/TFormInfo.h"
 
 #include <QAction>
@@ -210,4 +213,32 @@ TEST(FormInfo, AboutBoxStoresItsSectionYetAlwaysOpensCentred) {
     EXPECT_EQ(ini.value(u"info/Top"_s).toInt(), 6);
     Tinfo again;
     EXPECT_EQ(again.pos(), centred);
+}
+
+TEST(FormInfo, PlanDialogsUseTheirSectionsAndSaveAsOpensWhereTheStationDialogClosed) {
+    PlacementFolder folder;
+    StoreFixture tables(true);
+    {
+        TFBhfEdit edit(tables.Dm->tBhf);
+        edit.move(120, 130);
+        edit.reject();
+    }
+    TFPlanSaveAs saveAs;
+    EXPECT_EQ(saveAs.pos(), QPoint(120, 130));
+    saveAs.move(10, 20);
+    saveAs.accept();
+    {
+        TFNewPlan chooser(*tables.Dm);
+        chooser.move(30, 40);
+        chooser.reject();
+        TFPrjAssi assi(*tables.Dm);
+        assi.move(50, 60);
+        assi.reject();
+    }
+    QSettings ini(folder.Ini(), QSettings::IniFormat);
+    // The save-as dialog and the chooser are restored only.
+    EXPECT_EQ(ini.value(u"Form1/Left"_s).toInt(), 120);
+    EXPECT_FALSE(ini.childGroups().contains(u"FNewPlan"_s));
+    EXPECT_EQ(ini.value(u"FPrjAssi/Left"_s).toInt(), 50);
+    EXPECT_EQ(ini.value(u"FPrjAssi/Top"_s).toInt(), 60);
 }

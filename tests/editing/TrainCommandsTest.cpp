@@ -1,6 +1,7 @@
 #include "EditingFixture.h"
 #include "diagram/ColorTable.h"
 #include "editing/TrainCommands.h"
+#include "editing/TrainInsert.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,12 @@ TEST(DeleteTrain, TheLastSlotEmptiesAndLeavesNothingSelected) {
     EXPECT_EQ(d.State.SelTrain, 0);
     EXPECT_EQ(d.State.SelPoint, 0);
     EXPECT_EQ(d.State.InsertTrain, 0);
+    // the next new train takes the slot again, named after it, with no points
+    ASSERT_TRUE(NewTrain(d.Plan, d.State, clBlue, error));
+    EXPECT_EQ(d.State.InsertTrain, 4);
+    EXPECT_EQ(d.Plan.Trains[4].Name, QStringLiteral("Zug #4"));
+    EXPECT_EQ(d.Plan.Trains[4].PointCount, 0);
+    EXPECT_EQ(d.Plan.Trains[4].Points[1].MarkerRect, TRect{});
 }
 
 TEST(DeleteTrain, AMarkOnAnEmptySlotDeletesNothing) {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -278,4 +279,38 @@ TEST_F(PictureExportTest, BlackAndWhiteFollowsColourPrint) {
     const QImage colour(Export("colour.bmp", PictureBands::DefaultBandRows));
     EXPECT_EQ(PixelAt(colour, 5, 300), clOlive);
     EXPECT_EQ(PixelAt(colour, 80, 130), clWhite);
+}
+
+// The bands reach the writer in order, each row exactly once, in
+// alternating buffers, with the pixels of one whole drawing; a refused band
+// ends the run before any later band is written.
+TEST_F(PictureExportTest, BandsReachTheWriterInOrder) {
+    PictureBands whole(Plan, View, PlanCanvasRect(Plan).Height());
+    whole.Render(0, whole.Height());
+    for (bool fromBottom : {false, true}) {
+        PictureBands bands(Plan, View, 100);
+        ASSERT_GT(bands.Height(), 300);
+        int expectNext = fromBottom ? bands.Height() : 0;
+        int calls = 0;
+        bool samePixels = true;
+        const bool all = ForEachBand(bands, fromBottom, [&](int slot, int top, int count) {
+            EXPECT_EQ(slot, calls % 2);
+            EXPECT_EQ(fromBottom ? top + count : top, expectNext);
+            expectNext = fromBottom ? top : top + count;
+            for (int y = top; y < top + count; ++y)
+                samePixels = samePixels &&
+                             std::equal(bands.PixelRow(y, slot),
+                                        bands.PixelRow(y, slot) + bands.Width(), whole.PixelRow(y));
+            ++calls;
+            return true;
+        });
+        EXPECT_TRUE(all);
+        EXPECT_TRUE(samePixels) << fromBottom;
+        EXPECT_EQ(expectNext, fromBottom ? 0 : bands.Height());
+        EXPECT_EQ(calls, (bands.Height() + 99) / 100);
+
+        calls = 0;
+        EXPECT_FALSE(ForEachBand(bands, fromBottom, [&](int, int, int) { return ++calls < 2; }));
+        EXPECT_EQ(calls, 2);
+    }
 }
