@@ -57,10 +57,6 @@ public:
     // The paint box's visible part; all drawing on the screen goes here.
     ScreenImage Screen;
 
-    // Off-screen bitmaps of the drags and of plan printing; created empty
-    // and sized by their users.
-    QImage PrintBitmap;
-
     // Menu items.
     QMenu* Datei1 = nullptr;
     QAction* New1 = nullptr;

@@ -93,8 +93,6 @@ void TFMain::FormCreate() {
     GlsLabel->clear();
 
     RegisterInsertionCursors();
-    // The drag and print bitmaps start empty; their users size them.
-    PrintBitmap = QImage();
 }
 
 void TFMain::ClearEditingState() {
