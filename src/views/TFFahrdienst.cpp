@@ -27,16 +27,10 @@ TFFahrdienst::TFFahrdienst(Tdm& tables, const PlanRec& plan, QWidget* parent)
     Panel1->setObjectName(u"Panel1"_s);
     Panel1->setFixedHeight(41);
     Label1 = MakeLabel(Panel1, u"Bahnhof:"_s, 16, 14);
-    cbsort = new QComboBox(Panel1);
-    cbsort->setObjectName(u"cbsort"_s);
-    cbsort->setAccessibleName(u"Bahnhof"_s);
-    cbsort->setGeometry(64, 10, 145, 21);
+    cbsort = MakeChoice(Panel1, "cbsort", u"Bahnhof"_s, 64, 10, 145);
     Label2 = MakeLabel(Panel1, u"Sortieren nach:"_s, 224, 14);
-    ComboBox1 = new QComboBox(Panel1);
-    ComboBox1->setObjectName(u"ComboBox1"_s);
-    ComboBox1->setAccessibleName(u"Sortieren nach"_s);
-    ComboBox1->setGeometry(304, 10, 105, 21);
-    ComboBox1->addItems(DispatcherSortItems);
+    ComboBox1 =
+        MakeChoice(Panel1, "ComboBox1", u"Sortieren nach"_s, 304, 10, 105, DispatcherSortItems);
     PrnPlanTabBtn = MakePrintButton(Panel1, 432, 6, 40, 30);
     OKBtn = MakeOkButton(Panel1, 480, 8);
     sg1 = MakeGrid(this, DispatcherHeaders, {83, 129, 79, 34, 71, 131});

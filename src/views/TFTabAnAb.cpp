@@ -58,16 +58,9 @@ TFTabAnAb::TFTabAnAb(Tdm& tables, const PlanRec& plan, QWidget* parent)
     Panel1->setObjectName(u"Panel1"_s);
     Panel1->setFixedHeight(41);
     Label1 = MakeLabel(Panel1, u"Bahnhof:"_s, 16, 14);
-    cbsort = new QComboBox(Panel1);
-    cbsort->setObjectName(u"cbsort"_s);
-    cbsort->setAccessibleName(u"Bahnhof"_s);
-    cbsort->setGeometry(64, 10, 145, 21);
+    cbsort = MakeChoice(Panel1, "cbsort", u"Bahnhof"_s, 64, 10, 145);
     Label2 = MakeLabel(Panel1, u"Typ:"_s, 224, 14);
-    cbTyp = new QComboBox(Panel1);
-    cbTyp->setObjectName(u"cbTyp"_s);
-    cbTyp->setAccessibleName(u"Typ"_s);
-    cbTyp->setGeometry(256, 10, 105, 21);
-    cbTyp->addItems(StationTypeItems);
+    cbTyp = MakeChoice(Panel1, "cbTyp", u"Typ"_s, 256, 10, 105, StationTypeItems);
     PrnPlanTabBtn = MakePrintButton(Panel1, 472, 8, 41, 25);
     OKBtn = MakeOkButton(Panel1, 528, 8);
 

@@ -27,10 +27,7 @@ TFTabPlan::TFTabPlan(Tdm& tables, const PlanRec& plan, QWidget* parent)
     Panel1->setObjectName(u"Panel1"_s);
     Panel1->setFixedHeight(41);
     Label1 = MakeLabel(Panel1, u"Zugname:"_s, 16, 14);
-    cbsort = new QComboBox(Panel1);
-    cbsort->setObjectName(u"cbsort"_s);
-    cbsort->setAccessibleName(u"Zugname"_s);
-    cbsort->setGeometry(72, 10, 145, 21);
+    cbsort = MakeChoice(Panel1, "cbsort", u"Zugname"_s, 72, 10, 145);
     PrnPlanTabBtn = MakePrintButton(Panel1, 424, 8, 43, 25);
     OKBtn = MakeOkButton(Panel1, 480, 8);
     sg1 = MakeGrid(this, TrainRunHeaders, {83, 53, 119, 34, 64, 111, 36});

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -63,6 +64,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
     l->move(x, y);
     l->adjustSize();
     return l;
+}
+
+QComboBox* MakeChoice(QWidget* parent, const char* name, const QString& accessibleName, int x,
+                      int y, int width, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(x, y, width, 21);
+    box->addItems(items);
+    return box;
 }
 
 QStatusBar* MakeStatusBar(QWidget* parent) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -21,6 +22,10 @@ QToolButton* MakePrintButton(QWidget* parent, int x, int y, int width, int heigh
 // "OK" with the hint "Zurück": default and cancel button of the window.
 QPushButton* MakeOkButton(QWidget* parent, int x, int y);
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
+// Drop-down list at x, y, 21 pixels high; its label's text (without the
+// colon) is its accessible name.
+QComboBox* MakeChoice(QWidget* parent, const char* name, const QString& accessibleName, int x,
+                      int y, int width, const QStringList& items = {});
 // Status bar with one simple panel and no size grip.
 QStatusBar* MakeStatusBar(QWidget* parent);
 // String grid: one fixed header row, no fixed column, lines, whole rows
